@@ -1,0 +1,10 @@
+#include "mainwindow/TMainForm.h"
+
+namespace ms::gui {
+
+TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Marvessa Spantora"));
+}
+
+} // namespace ms::gui

@@ -1,0 +1,23 @@
+#include "shell/Resources.h"
+
+#include <QtCore/qglobal.h>
+#include <QDir>
+
+static void initEmbedded() {
+    Q_INIT_RESOURCE(embedded);
+#ifdef SPANTORA_HAS_IMAGES
+    Q_INIT_RESOURCE(images);
+#endif
+}
+
+namespace ms::gui {
+
+void initResources() {
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    initEmbedded();
+}
+
+} // namespace ms::gui

@@ -1,0 +1,91 @@
+#include "shell/AtomicFile.h"
+
+#include "shell/Error.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <random>
+#include <unistd.h>
+
+namespace ms {
+namespace fs = std::filesystem;
+
+namespace {
+long long g_failAfter = -1;
+
+std::string displayPath(const fs::path& p) { return p.string(); }
+
+fs::path temporarySibling(const fs::path& target) {
+    static std::mt19937_64 rng{std::random_device{}()};
+    const auto name = "." + target.filename().string() + ".tmp" + std::to_string(rng() % 1000000000ULL);
+    return target.parent_path() / name;
+}
+} // namespace
+
+void setAtomicWriteFailureAfter(long long bytes) { g_failAfter = bytes; }
+
+void writeFileAtomic(const fs::path& target, std::string_view bytes) {
+    const fs::path tmp = temporarySibling(target);
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0)
+        throw Error("Die Datei \"" + displayPath(target) + "\" kann nicht geschrieben werden: " +
+                    std::strerror(errno));
+
+    auto fail = [&](const std::string& reason) {
+        ::close(fd);
+        ::unlink(tmp.c_str());
+        throw Error("Die Datei \"" + displayPath(target) + "\" kann nicht geschrieben werden: " + reason);
+    };
+
+    size_t limit = bytes.size();
+    bool simulatedFailure = false;
+    if (g_failAfter >= 0 && static_cast<size_t>(g_failAfter) < limit) {
+        limit = static_cast<size_t>(g_failAfter);
+        simulatedFailure = true;
+    }
+    size_t written = 0;
+    while (written < limit) {
+        const ssize_t n = ::write(fd, bytes.data() + written, limit - written);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(std::strerror(errno));
+        }
+        written += static_cast<size_t>(n);
+    }
+    if (simulatedFailure)
+        fail(std::strerror(ENOSPC));
+    if (::fsync(fd) != 0)
+        fail(std::strerror(errno));
+    if (::close(fd) != 0) {
+        ::unlink(tmp.c_str());
+        throw Error("Die Datei \"" + displayPath(target) + "\" kann nicht geschrieben werden: " +
+                    std::strerror(errno));
+    }
+    if (::rename(tmp.c_str(), target.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(tmp.c_str());
+        throw Error("Die Datei \"" + displayPath(target) + "\" kann nicht geschrieben werden: " +
+                    std::strerror(err));
+    }
+}
+
+std::string readFileBytes(const fs::path& file) {
+    std::FILE* f = std::fopen(file.c_str(), "rb");
+    if (!f)
+        throw Error("Die Datei \"" + displayPath(file) + "\" kann nicht gelesen werden: " + std::strerror(errno));
+    std::string data;
+    char buffer[65536];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        data.append(buffer, n);
+    const bool bad = std::ferror(f);
+    std::fclose(f);
+    if (bad)
+        throw Error("Die Datei \"" + displayPath(file) + "\" kann nicht gelesen werden.");
+    return data;
+}
+
+} // namespace ms

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace ms {
+
+// Writes the bytes to a temporary file in the target's folder, flushes it and renames it over the
+// target, so a crash or a full disk never leaves a half-written file under its final name.
+// Throws ms::Error naming the file.
+void writeFileAtomic(const std::filesystem::path& target, std::string_view bytes);
+
+// Reads a whole file; throws ms::Error naming the file when it cannot be read.
+std::string readFileBytes(const std::filesystem::path& file);
+
+// Test hook: when set to N >= 0, the next atomic writes fail after N bytes have been written, as a
+// full disk would. -1 (the default) disables it.
+void setAtomicWriteFailureAfter(long long bytes);
+
+} // namespace ms

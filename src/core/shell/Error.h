@@ -1,0 +1,15 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace ms {
+
+// The one failure type of the core. Its message is German and meant for the user: the GUI shows it
+// in the general error report without adding anything.
+class Error : public std::runtime_error {
+public:
+    explicit Error(const std::string& message) : std::runtime_error(message) {}
+};
+
+} // namespace ms
