@@ -1,0 +1,227 @@
+#include "shell/WineRegistry.h"
+
+#include "shell/Environment.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace ms {
+namespace fs = std::filesystem;
+
+namespace {
+
+void appendUtf8(std::string& out, unsigned code) {
+    if (code < 0x80) {
+        out.push_back(char(code));
+    } else if (code < 0x800) {
+        out.push_back(char(0xC0 | (code >> 6)));
+        out.push_back(char(0x80 | (code & 0x3F)));
+    } else {
+        out.push_back(char(0xE0 | (code >> 12)));
+        out.push_back(char(0x80 | ((code >> 6) & 0x3F)));
+        out.push_back(char(0x80 | (code & 0x3F)));
+    }
+}
+
+// Wine writes strings with C-like escapes; non-ASCII characters as \x followed by hex digits.
+std::string unescape(std::string_view s) {
+    std::string out;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '\\' || i + 1 >= s.size()) {
+            out.push_back(s[i]);
+            continue;
+        }
+        const char c = s[++i];
+        switch (c) {
+        case 'n': out.push_back('\n'); break;
+        case 'r': out.push_back('\r'); break;
+        case 't': out.push_back('\t'); break;
+        case '0': out.push_back('\0'); break;
+        case 'x': {
+            unsigned code = 0;
+            size_t digits = 0;
+            while (i + 1 < s.size() && digits < 4 && std::isxdigit(static_cast<unsigned char>(s[i + 1]))) {
+                code = code * 16 + unsigned(std::stoi(std::string(1, s[++i]), nullptr, 16));
+                ++digits;
+            }
+            appendUtf8(out, code);
+            break;
+        }
+        default: out.push_back(c); break; // \\ and \" and anything unknown
+        }
+    }
+    return out;
+}
+
+// The end of a quoted string starting at `open` (the index of the opening quote), honouring escapes.
+size_t closingQuote(const std::string& line, size_t open) {
+    for (size_t i = open + 1; i < line.size(); ++i) {
+        if (line[i] == '\\')
+            ++i;
+        else if (line[i] == '"')
+            return i;
+    }
+    return std::string::npos;
+}
+
+std::string normaliseKeyPath(std::string path) {
+    while (!path.empty() && path.front() == '\\')
+        path.erase(path.begin());
+    while (!path.empty() && path.back() == '\\')
+        path.pop_back();
+    return path;
+}
+
+} // namespace
+
+WineRegistryFile::WineRegistryFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return;
+    std::ostringstream s;
+    s << in.rdbuf();
+    parse(s.str());
+}
+
+WineRegistryFile WineRegistryFile::fromText(const std::string& text) {
+    WineRegistryFile f;
+    f.parse(text);
+    return f;
+}
+
+void WineRegistryFile::parse(const std::string& text) {
+    std::istringstream in(text);
+    std::string line;
+    Key* current = nullptr;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty() || line[0] == ';' || line[0] == '#')
+            continue;
+        if (line[0] == '[') {
+            const size_t close = line.rfind(']');
+            if (close == std::string::npos) {
+                current = nullptr;
+                continue;
+            }
+            m_keys.push_back({normaliseKeyPath(unescape(line.substr(1, close - 1))), {}});
+            current = &m_keys.back();
+            continue;
+        }
+        if (!current)
+            continue;
+        std::string name;
+        size_t eq;
+        if (line[0] == '@') {
+            eq = 1;
+        } else if (line[0] == '"') {
+            const size_t end = closingQuote(line, 0);
+            if (end == std::string::npos)
+                continue;
+            name = unescape(std::string_view(line).substr(1, end - 1));
+            eq = end + 1;
+        } else {
+            continue;
+        }
+        if (eq >= line.size() || line[eq] != '=')
+            continue;
+        std::string data = line.substr(eq + 1);
+        // Strings: "text" (REG_SZ) or str(2):"text" (REG_EXPAND_SZ); other types are not needed here.
+        if (data.rfind("str(2):", 0) == 0 || data.rfind("str(7):", 0) == 0)
+            data.erase(0, 7);
+        if (data.empty() || data[0] != '"')
+            continue;
+        const size_t end = closingQuote(data, 0);
+        if (end == std::string::npos)
+            continue;
+        current->values.push_back({name, unescape(std::string_view(data).substr(1, end - 1))});
+    }
+}
+
+std::optional<std::string> WineRegistryFile::readString(const std::string& keyPath,
+                                                        const std::string& valueName) const {
+    const std::string wanted = normaliseKeyPath(keyPath);
+    for (const Key& key : m_keys) {
+        if (!equalsIgnoreCase(key.path, wanted))
+            continue;
+        for (const Value& v : key.values)
+            if (equalsIgnoreCase(v.name, valueName))
+                return v.data;
+    }
+    return std::nullopt;
+}
+
+std::vector<fs::path> wineprefixCandidates() {
+    std::vector<fs::path> result;
+    if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix)
+        result.emplace_back(prefix);
+    const char* home = std::getenv("HOME");
+    if (!home || !*home)
+        return result;
+    const fs::path h(home);
+    result.push_back(h / ".wine");
+    for (const fs::path& steam : {h / ".steam/steam", h / ".steam/root", h / ".local/share/Steam",
+                                  h / ".var/app/com.valvesoftware.Steam/.local/share/Steam"}) {
+        std::error_code ec;
+        const fs::path compat = steam / "steamapps/compatdata";
+        for (fs::directory_iterator it(compat, ec), end; !ec && it != end; it.increment(ec))
+            result.push_back(it->path() / "pfx");
+    }
+    return result;
+}
+
+std::string mapWindowsPath(const fs::path& prefix, const std::string& windowsPath) {
+    std::string rest = windowsPath;
+    for (char& c : rest)
+        if (c == '/')
+            c = '\\';
+    if (rest.size() < 2 || rest[1] != ':')
+        return rest; // not a drive path: leave it as it stands
+    const char drive = char(std::tolower(static_cast<unsigned char>(rest[0])));
+    rest.erase(0, 2);
+    std::string relative;
+    for (char c : rest)
+        relative.push_back(c == '\\' ? '/' : c);
+    while (!relative.empty() && relative.front() == '/')
+        relative.erase(relative.begin());
+
+    fs::path base;
+    std::error_code ec;
+    const fs::path device = prefix / "dosdevices" / std::string{drive, ':'};
+    if (fs::exists(device, ec)) {
+        base = fs::canonical(device, ec);
+        if (ec)
+            base = device;
+    } else if (drive == 'c') {
+        base = prefix / "drive_c";
+    } else if (drive == 'z') {
+        base = "/";
+    } else {
+        base = device;
+    }
+    fs::path result = relative.empty() ? base : base / relative;
+    std::string text = result.lexically_normal().string();
+    while (text.size() > 1 && text.back() == '/')
+        text.pop_back();
+    return text;
+}
+
+std::string findInstallDir(const std::vector<fs::path>& prefixes, const std::string& keyPath,
+                           bool dropLastCharacter) {
+    for (const fs::path& prefix : prefixes) {
+        const WineRegistryFile reg(prefix / "system.reg");
+        auto value = reg.readString(keyPath, "InstallDir");
+        if (!value || value->empty())
+            continue;
+        if (dropLastCharacter)
+            value->pop_back();
+        if (value->empty())
+            continue;
+        return mapWindowsPath(prefix, *value);
+    }
+    return {};
+}
+
+} // namespace ms

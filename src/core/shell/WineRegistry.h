@@ -1,0 +1,48 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ms {
+
+// Reads values from a Wine registry file (system.reg of a prefix). Key paths are given relative to
+// HKEY_LOCAL_MACHINE with "\" separators; key and value names match without regard to case.
+class WineRegistryFile {
+public:
+    // Throws nothing: an unreadable file simply holds no keys.
+    explicit WineRegistryFile(const std::filesystem::path& file);
+    static WineRegistryFile fromText(const std::string& text);
+
+    std::optional<std::string> readString(const std::string& keyPath, const std::string& valueName) const;
+
+private:
+    WineRegistryFile() = default;
+    void parse(const std::string& text);
+
+    struct Value {
+        std::string name;
+        std::string data;
+    };
+    struct Key {
+        std::string path;
+        std::vector<Value> values;
+    };
+    std::vector<Key> m_keys;
+};
+
+// The folders of the Wine prefixes to search: $WINEPREFIX when set, ~/.wine, and every Steam
+// compatibility prefix under the usual Steam roots.
+std::vector<std::filesystem::path> wineprefixCandidates();
+
+// Maps a Windows path of a prefix ("C:\Games\Marvessa", "Z:\x") to the Linux path it names there.
+std::string mapWindowsPath(const std::filesystem::path& prefix, const std::string& windowsPath);
+
+// The "InstallDir" value of a machine key, searched in every candidate prefix and mapped to a Linux
+// path; empty when no prefix has it. The launcher stores its folder with a trailing "/", which
+// `dropLastCharacter` removes before the separators are normalised.
+std::string findInstallDir(const std::vector<std::filesystem::path>& prefixes, const std::string& keyPath,
+                           bool dropLastCharacter);
+
+} // namespace ms
