@@ -125,7 +125,17 @@ void ZipArchive::inflateInto(const Entry& entry, std::string* out) const {
         fail("Der Eintrag \"" + entry.name + "\" ist verschlüsselt; verschlüsselte Archive werden nicht unterstützt.");
     // The local header carries its own extra fields (timestamps and the like) that may differ from
     // the central directory's; its lengths decide where the data starts.
-    const std::size_t dataStart = at + LocalHeaderSize + le16(m_bytes, at + 26) + le16(m_bytes, at + 28);
+    const std::size_t nameLength = le16(m_bytes, at + 26);
+    const std::size_t extraLength = le16(m_bytes, at + 28);
+    const std::size_t extraStart = at + LocalHeaderSize + nameLength;
+    const std::size_t dataStart = extraStart + extraLength;
+    if (dataStart > m_bytes.size())
+        fail("Der Kopf des Eintrags \"" + entry.name + "\" ist unvollständig (Archiv abgeschnitten).");
+    bool zip64 = le32(m_bytes, at + 18) == 0xFFFFFFFFu || le32(m_bytes, at + 22) == 0xFFFFFFFFu;
+    for (std::size_t x = extraStart; x + 4 <= dataStart; x += 4 + le16(m_bytes, x + 2))
+        zip64 = zip64 || le16(m_bytes, x) == Zip64ExtraId;
+    if (zip64)
+        fail("Der Eintrag \"" + entry.name + "\" ist im ZIP64-Format gespeichert; das wird nicht unterstützt.");
     if (dataStart + entry.compressedSize > m_bytes.size())
         fail("Die Daten des Eintrags \"" + entry.name + "\" sind unvollständig (Archiv abgeschnitten).");
     const auto* data = reinterpret_cast<const Bytef*>(m_bytes.data() + dataStart);
