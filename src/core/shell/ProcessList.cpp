@@ -35,12 +35,13 @@ bool isProcessFolder(const std::string& name) {
 }
 
 bool processMatches(const fs::path& dir, std::string_view exeName) {
-    // The kernel cuts the command name to 15 characters; a cut name only says "maybe", so it
-    // counts only when it equals the whole name.
+    // The kernel cuts the command name to 15 characters. A name of that length may be cut, so it
+    // is left to the executable link and argv[0]; only a shorter one is known to be whole.
+    constexpr std::size_t commLimit = 15;
     std::string comm = readSmallFile(dir / "comm");
     if (!comm.empty() && comm.back() == '\n')
         comm.pop_back();
-    if (equalsIgnoreCase(comm, exeName))
+    if (comm.size() < commLimit && equalsIgnoreCase(comm, exeName))
         return true;
 
     std::error_code ec;

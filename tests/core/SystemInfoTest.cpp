@@ -1,0 +1,125 @@
+#include "shell/ProcessList.h"
+#include "shell/SystemInfo.h"
+#include "shell/Workforce.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace ms;
+using mstest::TempDir;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A copy of /bin/sleep under `exeName`, started with `argv0` and stopped again with the object.
+class SleepingChild {
+public:
+    SleepingChild(const fs::path& dir, const std::string& exeName, const std::string& argv0) {
+        const fs::path exe = dir / exeName;
+        fs::copy_file("/bin/sleep", exe);
+        fs::permissions(exe, fs::perms::owner_all);
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            const char* args[] = {argv0.c_str(), "30", nullptr};
+            ::execv(exe.c_str(), const_cast<char* const*>(args));
+            ::_exit(127);
+        }
+    }
+    ~SleepingChild() { stop(); }
+
+    void stop() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+            m_pid = -1;
+        }
+    }
+
+private:
+    pid_t m_pid = -1;
+};
+
+// The child needs a moment to replace the forked copy of this test by its own program.
+bool becomesVisible(std::string_view name) {
+    for (int i = 0; i < 200; ++i) {
+        if (IsProcessRunning(name))
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
+std::string uniqueName(const std::string& stem) { return stem + std::to_string(::getpid()) + ".exe"; }
+
+} // namespace
+
+TEST(ProcessList, FindsAProcessByItsExecutableNameWithoutRegardToCase) {
+    TempDir dir;
+    // Longer than the kernel's 15-character command name: only the executable link tells the name.
+    const std::string name = uniqueName("MarvessaSpielLauf");
+    {
+        SleepingChild child(dir.path(), name, "schlaf");
+        EXPECT_TRUE(becomesVisible(name));
+        std::string upper = name;
+        for (char& c : upper)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        EXPECT_TRUE(IsProcessRunning(upper));
+        EXPECT_FALSE(IsProcessRunning(name.substr(0, 15))) << "a cut command name is no match";
+        EXPECT_FALSE(IsProcessRunning(name.substr(1)));
+        child.stop();
+        EXPECT_FALSE(IsProcessRunning(name));
+    }
+}
+
+TEST(ProcessList, MatchesAnEmulatedWindowsProcessByItsArgumentZero) {
+    TempDir dir;
+    {
+        SleepingChild child(dir.path(), "emulator", "C:\\Games\\Marvessa\\Bin\\Win64\\MARVESSA.EXE");
+        EXPECT_TRUE(becomesVisible("Marvessa.exe"));
+        EXPECT_TRUE(IsProcessRunning("c:\\games\\marvessa\\bin\\win64\\marvessa.exe"));
+    }
+    const std::string unique = "C:\\Spiele\\" + uniqueName("Marvessa");
+    {
+        SleepingChild child(dir.path(), "emulator2", unique);
+        EXPECT_TRUE(becomesVisible(uniqueName("marvessa")));
+        EXPECT_FALSE(IsProcessRunning("Spiele\\" + uniqueName("Marvessa"))) << "only the whole or the bare name";
+        child.stop();
+        EXPECT_FALSE(IsProcessRunning(uniqueName("Marvessa")));
+    }
+    EXPECT_FALSE(IsProcessRunning(""));
+}
+
+TEST(ProcessList, StartedCopyNamedLikeTheGameMatches) {
+    TempDir dir;
+    SleepingChild child(dir.path(), "Marvessa.exe", "sleep");
+    EXPECT_TRUE(becomesVisible("Marvessa.exe"));
+    EXPECT_TRUE(IsProcessRunning("MARVESSA.EXE"));
+}
+
+TEST(SystemInfo, VersionUserAndDebugger) {
+    EXPECT_EQ(ProgramVersion(), "9.1.0.0");
+    EXPECT_FALSE(CurrentUserName().empty());
+    EXPECT_FALSE(IsDebuggerAttached()) << "tests do not run under a tracer";
+}
+
+TEST(Workforce, TableHoldsTheEightLevelsInOrder) {
+    const auto levels = workforceLevels();
+    ASSERT_EQ(levels.size(), 8u);
+    EXPECT_EQ(levels.front().guid, "15000001");
+    EXPECT_EQ(levels.back().shownName, "Älteste");
+    const WorkforceLevel* herders = findWorkforce("114329");
+    ASSERT_NE(herders, nullptr);
+    EXPECT_EQ(herders->shownName, "Hirte(n)");
+    EXPECT_EQ(herders->frameName, "HirtenShape");
+    EXPECT_EQ(findWorkforce("15000004")->frameName, "InvestorenShape");
+    EXPECT_EQ(findWorkforce("015000001"), nullptr);
+    EXPECT_EQ(findWorkforce(""), nullptr);
+}
