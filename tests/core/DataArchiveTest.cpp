@@ -134,3 +134,18 @@ TEST(DataArchive, FailedArchiveWriteIsReportedOnce) {
     EXPECT_NE(run.failures[0].find("XMLA.zip"), std::string::npos) << run.failures[0];
     EXPECT_FALSE(fs::exists(outer / "fehlt"));
 }
+
+TEST(DataArchive, UnpacksTheDeliveredDataSetAsTheBuildPacksIt) {
+    TempDir source;
+    fs::copy(SPANTORA_DATA_DIR, source / "XMLA", fs::copy_options::recursive);
+    const std::string command = "cd '" + source.path().string() +
+                                "' && LC_ALL=C.UTF-8 cmake -E tar cf XMLA.zip --format=zip \"--mtime=2024-01-01 00:00:00Z\" XMLA";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string archive = readFile(source / "XMLA.zip");
+    fs::remove(source / "XMLA.zip");
+
+    TempDir program;
+    const Outcome run = extract(archive, program.path());
+    EXPECT_TRUE(run.result) << (run.failures.empty() ? "" : run.failures.front());
+    EXPECT_EQ(treeContents(program.path()), treeContents(source.path()));
+}
