@@ -1,13 +1,165 @@
 #pragma once
 
+#include "lifecycle/ShipForm.h"
+
+#include <QPointer>
+#include <QString>
 #include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTimer;
+class QTreeWidget;
 
 namespace ms::gui {
 
+class BasePanel;
+class CostPanel;
+class DataPanel;
+class DetailPanel;
+class ExpeditionPanel;
+class FormBinding;
+class WeaponPanel;
+
+// The main window: ship categories, the ships of a category, the shown ship's picture and state,
+// its data in five panels, the command column and the context help. Event handlers carry the names
+// of the control and event they serve.
 class TMainForm : public QWidget {
     Q_OBJECT
 public:
+    // The window is laid out for a client area of 1278 x 755, which with the usual frame of a
+    // desktop window gives the outer size 1294 x 794.
+    static constexpr int OuterWidth = 1294;
+    static constexpr int OuterHeight = 794;
+    static constexpr int ClientWidth = 1278;
+    static constexpr int ClientHeight = 755;
+
+    enum Category { NoCategory = -1, SailCategory = 0, SteamCategory = 1, ExtraCategory = 2, NewShipsCategory = 3 };
+    enum Panel { BasePanelIndex, CostPanelIndex, WeaponPanelIndex, DetailPanelIndex, ExpeditionPanelIndex };
+
     explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // Start-up steps.
+    void fillProjectileTypes();
+    void selectFirstCategory();
+    void clearPanelMarkers();
+    void startGameWatchTimer();
+
+    // Browsing.
+    void ShipTypeViewClick();
+    void ShipViewClick();
+    void ShipListFill();
+    void ShowShip();
+    void PanelBtnClick(Panel panel);
+    void LockEditing();
+    void UnlockEditing();
+
+    // Context help.
+    bool ShowHelpText(const QString& helpNumber);
+    // The help timer's work for one mouse position in client coordinates.
+    void showHelpAtPosition(const QPoint& clientPos);
+
+    // One tick of the game-watch timer: the game notice and the enabling rules.
+    void IsVisibleTimerTimer();
+    // Each time the window becomes active: the game notice, then the list of activated mods.
+    void FormActivate();
+
+    QString currentShipGuid() const { return m_currentShipGuid; }
+    Category selectedCategory() const;
+    const ms::ShipForm& shipForm() const { return m_form; }
+    // The side windows whose visibility locks the lists (product picker, template comparison).
+    void setSideWindows(QWidget* productPicker, QWidget* comparison);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildCommandColumn();
+    void buildDataArea();
+    void buildHelpArea();
+    void installHelpTracking();
+    void showFixedHelp(const QString& key);
+    void showHelpFor(QWidget* widget);
+    void setHelpArea(const QString& header, const QString& text);
+
+    void setModeColours(bool newShips);
+    void setShipCommandsEnabled(bool save, bool remove, bool newShip, bool activate, bool deactivate);
+    void setPanelButtonsEnabled(bool base, bool others);
+    void showNoPanel(bool inFront);
+    void showShipPicture(const QString& pictureName, int size);
+    void showYardIndicators();
+    void hideYardSelectionPanel();
+    void numberFieldChanged(const QString& field, const QString& text);
+    bool sideWindowVisible() const;
+
+    template <typename Handler>
+    void guarded(Handler&& handler);
+
+    // Command handlers; those of later steps of the program do nothing yet.
+    void NewShipBtnClick();
+    void SaveBtnClick();
+    void CreateModBtnClick();
+    void ShipYardBuildMenuBtnkClick();
+    void DeactivateBtnClick();
+    void DeleteBtnClick();
+    void ShortCutBtnClick();
+    void YardSelectionAbortClick();
+
+    ms::ShipForm m_form;
+    std::unique_ptr<FormBinding> m_binding;
+    QString m_currentShipGuid;
+    QString m_lastHelpKey;
+    int m_sortColumn = 1;
+    int m_showDepth = 0;
+    bool m_filling = false;
+
+    QLabel* m_background = nullptr;
+    QListWidget* m_shipTypeView = nullptr;
+    QLabel* m_shipViewLabel = nullptr;
+    QTreeWidget* m_shipView = nullptr;
+    QPushButton* m_newShipBtn = nullptr;
+    QLabel* m_shipImageBack = nullptr;
+    QLabel* m_shipImage = nullptr;
+    QLabel* m_sternImage = nullptr;
+    QLabel* m_shipIconImage = nullptr;
+    QLabel* m_exportedImage = nullptr;
+    QLabel* m_exportedLabel = nullptr;
+    std::array<QLabel*, 5> m_yardIndicators{}; // InShipYardImage, InShipYardLabel, AW, NW, EN
+
+    QWidget* m_infoMainPanel = nullptr;
+    QLabel* m_shipName = nullptr;
+    QLabel* m_vorlageLabel = nullptr;
+    QLabel* m_noPanel = nullptr;
+    std::array<QPushButton*, 5> m_panelButtons{};
+    std::array<DataPanel*, 5> m_panels{};
+    BasePanel* m_basePanel = nullptr;
+    CostPanel* m_costPanel = nullptr;
+    WeaponPanel* m_weaponPanel = nullptr;
+    DetailPanel* m_detailPanel = nullptr;
+    ExpeditionPanel* m_expeditionPanel = nullptr;
+
+    QPushButton* m_saveBtn = nullptr;
+    QPushButton* m_createModBtn = nullptr;
+    QPushButton* m_shipYardBuildMenuBtn = nullptr;
+    QPushButton* m_deactivateBtn = nullptr;
+    QPushButton* m_deleteBtn = nullptr;
+    QWidget* m_yardSelectionPanel = nullptr;
+    QLabel* m_helpHeaderLabel = nullptr;
+    QLabel* m_helpLabel = nullptr;
+    QLabel* m_marvessaLabel = nullptr;
+    QListWidget* m_fileBoxActivated = nullptr;
+
+    QTimer* m_helpCallTimer = nullptr;
+    QTimer* m_isVisibleTimer = nullptr;
+    QPointer<QWidget> m_productPicker;
+    QPointer<QWidget> m_comparison;
 };
 
 } // namespace ms::gui

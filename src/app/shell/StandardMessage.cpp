@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include <cstdio>
+
 namespace ms::gui::StandardMessage {
 namespace {
 bool g_suppressed = false;
@@ -9,6 +11,9 @@ std::optional<Shown> g_last;
 
 void show(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text) {
     g_last = Shown{caption, text};
+    // Errors also go to the terminal, where a user who started the program from a shell sees them.
+    if (icon == QMessageBox::Critical)
+        std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
     if (g_suppressed)
         return;
     QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);

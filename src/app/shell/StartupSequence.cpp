@@ -1,0 +1,153 @@
+#include "shell/StartupSequence.h"
+
+#include "mainwindow/TMainForm.h"
+#include "shell/ActivatedMods.h"
+#include "shell/DataArchive.h"
+#include "shell/DecimalSeparator.h"
+#include "shell/DisplayFont.h"
+#include "shell/Environment.h"
+#include "shell/Error.h"
+#include "shell/FileOperations.h"
+#include "shell/FolderChooser.h"
+#include "shell/GameLocator.h"
+#include "shell/ProcessList.h"
+#include "shell/QtSettingsStore.h"
+#include "shell/SingleInstance.h"
+#include "shell/StandardMessage.h"
+#include "shell/SystemInfo.h"
+#include "shell/WineRegistry.h"
+#include "store/SharedDocuments.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QScreen>
+#include <QStandardPaths>
+
+namespace ms::gui {
+namespace fs = std::filesystem;
+
+namespace {
+const QString kStartError = QStringLiteral("Programmstartfehler");
+
+std::string withTrailingSeparator(const fs::path& dir) {
+    std::string s = dir.string();
+    if (s.empty() || s.back() != fs::path::preferred_separator)
+        s.push_back(fs::path::preferred_separator);
+    return s;
+}
+
+bool isWritableDir(const QString& dir) {
+    const QFileInfo info(dir);
+    return info.isDir() && info.isWritable();
+}
+
+void processEvents() { QCoreApplication::processEvents(); }
+
+bool unpackEmbeddedArchive(const fs::path& programDir) {
+    QFile archive(QStringLiteral(":/embedded/XMLA.zip"));
+    if (!archive.open(QIODevice::ReadOnly)) {
+        StandardMessage::critical(nullptr, QStringLiteral("Programmabbruch"),
+                                  QStringLiteral("Das eingebettete Datenarchiv fehlt im Programm."));
+        return false;
+    }
+    const QByteArray bytes = archive.readAll();
+    return ExtractDataArchive(std::string_view(bytes.constData(), size_t(bytes.size())), programDir, processEvents,
+                              [](const std::string& reason) {
+                                  StandardMessage::critical(nullptr, QStringLiteral("Programmabbruch"),
+                                                            QString::fromStdString(reason));
+                              });
+}
+
+void centreOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1294, 794);
+    const QSize outer = window.frameGeometry().size().isValid() ? window.frameGeometry().size() : window.size();
+    window.move(area.x() + std::abs(area.width() - outer.width()) / 2,
+                area.y() + std::abs(area.height() - outer.height()) / 2);
+}
+} // namespace
+
+fs::path defaultProgramDir() {
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    if (isWritableDir(exeDir))
+        return fs::path(exeDir.toStdString());
+    const QString dataDir =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/MarvessaSpantora");
+    QDir().mkpath(dataDir);
+    return fs::path(dataDir.toStdString());
+}
+
+StartupResult StartupSequence(TMainForm& mainForm, StartupServices services) {
+    Environment& e = env();
+
+    // 1. Decimal separator of the system locale.
+    e.decimalIsPoint = decimalIsPointFor(QLocale::system().decimalPoint().toStdString());
+
+    // 2. Folders.
+    e.programDir = services.programDir.empty() ? defaultProgramDir() : services.programDir;
+    e.xmlaDir = e.programDir / "XMLA";
+
+    // 3. Single instance, the game, the settings.
+    if (services.instanceLock && !services.instanceLock->acquire()) {
+        StandardMessage::critical(nullptr, kStartError,
+                                  QStringLiteral("Das Programm <Marvessa Spantora> läuft bereits!"));
+        return StartupResult::AlreadyRunning;
+    }
+    QtSettingsStore platformSettings;
+    GameLocatorServices locator;
+    locator.settings = services.settings ? services.settings : &platformSettings;
+    locator.readInstallDir = services.readInstallDir ? services.readInstallDir
+                                                     : [](const std::string& key, bool drop) {
+                                                           return findInstallDir(wineprefixCandidates(), key, drop);
+                                                       };
+    locator.chooseFolder = services.chooseFolder ? services.chooseFolder
+                                                 : [&mainForm] { return chooseGameFolder(&mainForm).toStdString(); };
+    locator.programDir = withTrailingSeparator(e.programDir);
+    locator.programVersion = ProgramVersion();
+    locator.today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+
+    try {
+        if (LocateGame(locator) == LocateOutcome::NotTheGame) {
+            StandardMessage::critical(nullptr, kStartError, QString::fromStdString(notTheGameMessage()));
+            return StartupResult::NoGame;
+        }
+
+        // 4. A debugging session starts with a fresh mod cache.
+        if (IsDebuggerAttached())
+            ClearModCache();
+
+        // 5. The data directory, unpacked only when it is missing altogether.
+        std::error_code ec;
+        if (!fs::is_directory(e.xmlaDir, ec))
+            unpackEmbeddedArchive(e.programDir);
+
+        // 6. and 7. Font and version.
+        InstallDisplayFont(&mainForm);
+        if (auto* version = mainForm.findChild<QLabel*>(QStringLiteral("Version")))
+            version->setText(QString::fromStdString(ProgramVersion()));
+
+        // 8. and 9. The shared documents and the projectile box.
+        OpenSharedDocuments(e.xmlaDir);
+        mainForm.fillProjectileTypes();
+
+        // 10. to 14. Layout, first category, markers, the game watch.
+        centreOnScreen(mainForm);
+        mainForm.selectFirstCategory();
+        mainForm.clearPanelMarkers();
+        mainForm.startGameWatchTimer();
+    } catch (const std::exception& error) {
+        StandardMessage::critical(
+            nullptr, kStartError,
+            QString::fromUtf8(error.what()) +
+                QStringLiteral("\n\nOhne diese Datei kann das Programm nicht arbeiten und wird beendet."));
+        return StartupResult::Failed;
+    }
+    return StartupResult::Running;
+}
+
+} // namespace ms::gui

@@ -1,0 +1,182 @@
+#include "mainwindow/TMainForm.h"
+#include "shell/Environment.h"
+#include "shell/QtSettingsStore.h"
+#include "shell/SettingsStore.h"
+#include "shell/SingleInstance.h"
+#include "shell/StandardMessage.h"
+#include "shell/StartupSequence.h"
+#include "support/TempDir.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QCoreApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+#include <clocale>
+#include <cstdio>
+#include <map>
+
+using namespace ms;
+using namespace ms::gui;
+using mstest::TempDir;
+using mstest::writeFile;
+namespace fs = std::filesystem;
+
+namespace {
+
+class MemorySettings : public SettingsStore {
+public:
+    std::map<std::string, std::string> values;
+    bool keyExists() const override { return !values.empty(); }
+    std::string read(const std::string& name) const override {
+        auto it = values.find(name);
+        return it == values.end() ? std::string() : it->second;
+    }
+    void removeKey() override { values.clear(); }
+    void write(const std::vector<std::pair<std::string, std::string>>& v) override {
+        for (auto& [k, val] : v)
+            values[k] = val;
+    }
+};
+
+struct Sandbox {
+    TempDir tmp;
+    MemorySettings settings;
+    fs::path game() const { return tmp / "game"; }
+    fs::path program() const { return tmp / "program"; }
+
+    Sandbox() {
+        writeFile(game() / "Bin/Win64/Marvessa.exe", "exe");
+        fs::create_directories(game() / "mods");
+        fs::create_directories(program());
+        settings.values = {{"GameLocation", game().string()}, {"ModLocation", (game() / "mods").string() + "/"}};
+    }
+
+    StartupServices services() {
+        StartupServices s;
+        s.settings = &settings;
+        s.programDir = program();
+        s.readInstallDir = [](const std::string&, bool) { return std::string(); };
+        s.chooseFolder = [] { return std::string(); };
+        return s;
+    }
+};
+
+} // namespace
+
+TEST(Startup, FirstStartUnpacksTheDataDirectoryAndWritesTheSettings) {
+    Sandbox box;
+    StandardMessage::setSuppressed(true);
+    StandardMessage::clearLastShown();
+    TMainForm form;
+    ASSERT_EQ(StartupSequence(form, box.services()), StartupResult::Running)
+        << (StandardMessage::lastShown() ? StandardMessage::lastShown()->text.toStdString() : "");
+    EXPECT_TRUE(fs::is_regular_file(box.program() / "XMLA" / "ShipShort.xml"));
+    EXPECT_TRUE(fs::is_regular_file(box.program() / "XMLA" / "ShipFullORG.xml"));
+    EXPECT_FALSE(fs::exists(box.program() / "XMLA.zip"));
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("Version"))->text(), QStringLiteral("9.1.0.0"));
+    EXPECT_EQ(box.settings.values["PrgPath"], box.program().string() + "/");
+    EXPECT_EQ(box.settings.values["DPVer"], "9.1.0.0");
+    EXPECT_EQ(env().xmlaDir, box.program() / "XMLA");
+    EXPECT_FALSE(StandardMessage::lastShown().has_value());
+}
+
+TEST(Startup, ExistingDataDirectoryIsNotUnpackedAgain) {
+    Sandbox box;
+    StandardMessage::setSuppressed(true);
+    TMainForm first;
+    ASSERT_EQ(StartupSequence(first, box.services()), StartupResult::Running);
+    fs::remove(box.program() / "XMLA" / "Active.png");
+    TMainForm second;
+    StartupSequence(second, box.services());
+    EXPECT_FALSE(fs::exists(box.program() / "XMLA" / "Active.png"));
+}
+
+TEST(Startup, MalformedDataFileIsReportedNamingTheFile) {
+    Sandbox box;
+    StandardMessage::setSuppressed(true);
+    TMainForm first;
+    ASSERT_EQ(StartupSequence(first, box.services()), StartupResult::Running);
+    writeFile(box.program() / "XMLA" / "Help.xml", "<TextExport><Texts>");
+    StandardMessage::clearLastShown();
+    TMainForm second;
+    EXPECT_EQ(StartupSequence(second, box.services()), StartupResult::Failed);
+    ASSERT_TRUE(StandardMessage::lastShown().has_value());
+    EXPECT_EQ(StandardMessage::lastShown()->caption, QStringLiteral("Programmstartfehler"));
+    EXPECT_TRUE(StandardMessage::lastShown()->text.contains(QStringLiteral("Help.xml")));
+}
+
+TEST(Startup, WrongGameFolderEndsWithTheStartError) {
+    Sandbox box;
+    box.settings.values.clear();
+    StandardMessage::setSuppressed(true);
+    StandardMessage::clearLastShown();
+    TMainForm form;
+    EXPECT_EQ(StartupSequence(form, box.services()), StartupResult::NoGame);
+    ASSERT_TRUE(StandardMessage::lastShown().has_value());
+    EXPECT_TRUE(StandardMessage::lastShown()->text.startsWith(
+        QStringLiteral("Das angegebene Verzeichnis ist nicht das Spieleverzeichnis.")));
+    EXPECT_TRUE(box.settings.values.empty());
+}
+
+TEST(Startup, SecondInstanceIsRefusedWhileTheFirstHoldsTheLock) {
+    SingleInstance first;
+    ASSERT_TRUE(first.acquire());
+    SingleInstance second;
+    EXPECT_FALSE(second.acquire());
+}
+
+// The settings file on disk: nine values in one group named by the key path.
+TEST(Startup, PlatformSettingsStoreWritesTheNineValues) {
+    TempDir config;
+    QStandardPaths::setTestModeEnabled(false);
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
+    QtSettingsStore store;
+    EXPECT_FALSE(store.keyExists());
+    store.write({{"GameLocation", "/g"}, {"ModLocation", "/g/mods/"}, {"DeleteYard", "0"}});
+    EXPECT_TRUE(store.keyExists());
+    EXPECT_EQ(store.read("ModLocation"), "/g/mods/");
+    const std::string ini = mstest::readFile(config / "MarvessaSpantora/MarvessaSpantora.ini");
+    EXPECT_NE(ini.find("MarvessaSpantora\\GameLocation=/g"), std::string::npos) << ini;
+    store.removeKey();
+    EXPECT_FALSE(store.keyExists());
+    EXPECT_EQ(store.read("GameLocation"), "");
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
+// Run in a child process with a German locale: the display separator becomes "," while the data
+// files are still read and written with ".".
+TEST(Startup, GermanLocaleKeepsTheDataFilesWithPoint) {
+    if (qEnvironmentVariableIsSet("SPANTORA_GERMAN_CHILD")) {
+        if (QLocale::system().decimalPoint() != QStringLiteral(","))
+            GTEST_SKIP() << "de_DE.UTF-8 is not available on this machine";
+        Sandbox box;
+        StandardMessage::setSuppressed(true);
+        TMainForm form;
+        ASSERT_EQ(StartupSequence(form, box.services()), StartupResult::Running);
+        EXPECT_FALSE(env().decimalIsPoint);
+        pugi::xml_document doc;
+        doc.append_child("a").text().set(2.25);
+        EXPECT_STREQ(doc.child("a").text().get(), "2.25");
+        EXPECT_DOUBLE_EQ(doc.child("a").text().as_double(), 2.25);
+        char buffer[16];
+        std::snprintf(buffer, sizeof buffer, "%.2f", 1.5);
+        EXPECT_STREQ(buffer, "1.50");
+        return;
+    }
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("SPANTORA_GERMAN_CHILD"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=Startup.GermanLocaleKeepsTheDataFilesWithPoint")});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    const QString out = QString::fromUtf8(child.readAllStandardOutput());
+    EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("[  PASSED  ] 1 test"))) << out.toStdString();
+}
