@@ -1,0 +1,81 @@
+#include "mainwindow/CostPanel.h"
+
+#include "mainwindow/FieldRow.h"
+#include "mainwindow/NumberField.h"
+#include "shell/ImageCollection.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace ms::gui {
+
+namespace {
+constexpr int RowTop = 42;
+constexpr int RowHeight = 52;
+constexpr int IconSize = 36;
+} // namespace
+
+CostPanel::CostPanel(QWidget* parent)
+    : DataPanel(parent, QStringLiteral("CostPanel"), QStringLiteral("Baukosten"), QStringLiteral("ImagePanelNameCost"),
+                QStringLiteral("301")) {
+    for (int k = 0; k < Rows; ++k) {
+        const QString n = QString::number(k);
+        auto* row = new QWidget(this);
+        row->setObjectName(QStringLiteral("CostPanel") + n);
+        row->setGeometry(Margin, RowTop + k * RowHeight, Width - 2 * Margin, RowHeight - 6);
+        setHelpNumber(row, QStringLiteral("440"));
+
+        auto* image = new QLabel(row);
+        image->setObjectName(QStringLiteral("CostImage") + n);
+        image->setGeometry(2, 5, IconSize, IconSize);
+        image->setProperty("pictureSize", QSize(IconSize, IconSize));
+
+        auto* name = new QLabel(QStringLiteral("keine Auswahl"), row);
+        name->setObjectName(QStringLiteral("CostLabel") + n);
+        name->setGeometry(IconSize + 10, 0, 132, RowHeight - 6);
+
+        const ms::NumberFieldSpec* spec = ms::findNumberFieldSpec((QStringLiteral("CostSpin") + n).toStdString());
+        auto* amount = new NumberField(*spec, row);
+        amount->setGeometry(184, 10, 76, 26);
+
+        auto* picker = new QPushButton(row);
+        picker->setObjectName(QStringLiteral("ChangeCostImage") + n);
+        picker->setFlat(true);
+        picker->setGeometry(264, 9, 28, 28);
+        picker->setIconSize(QSize(24, 24));
+        picker->setFocusPolicy(Qt::NoFocus);
+        connect(picker, &QPushButton::clicked, this, [this, k] { emit pickerRequested(k); });
+        m_pickerButtons.append(picker);
+
+        createMarker(row, QStringLiteral("CostDot") + n, 296, 15);
+
+        auto* guid = new QLabel(QStringLiteral("0"), row);
+        guid->setObjectName(QStringLiteral("CostGUID") + n);
+        guid->hide();
+    }
+    setPickerButtonPicture(QStringLiteral("BrownArrow"));
+
+    auto* influence = addRow(RowTop + Rows * RowHeight + 6, QStringLiteral("InfluenceCostPanel"),
+                             QStringLiteral("Einflusspunkte"), QStringLiteral("InfluenceCostPoints"),
+                             QStringLiteral("InfluenceCostDot"));
+    Q_UNUSED(influence);
+}
+
+void CostPanel::setLocked(bool locked) {
+    DataPanel::setLocked(locked);
+    for (QPushButton* picker : m_pickerButtons)
+        picker->setVisible(!locked);
+}
+
+void CostPanel::setPickerButtonsEnabled(bool enabled) {
+    for (QPushButton* picker : m_pickerButtons)
+        picker->setEnabled(enabled);
+}
+
+void CostPanel::setPickerButtonPicture(const QString& pictureName) {
+    const QIcon icon = ImageCollection::icon(pictureName);
+    for (QPushButton* picker : m_pickerButtons)
+        picker->setIcon(icon);
+}
+
+} // namespace ms::gui

@@ -1,0 +1,88 @@
+#include "mainwindow/FormBinding.h"
+
+#include "mainwindow/NumberField.h"
+#include "shell/ImageCollection.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace ms::gui {
+
+namespace {
+const char* const PictureSizeProperty = "pictureSize";
+const char* const PictureNameProperty = "pictureName";
+} // namespace
+
+FormBinding::FormBinding(QWidget* root) : m_root(root) {}
+
+QWidget* FormBinding::control(const QString& name) const {
+    auto it = m_controls.find(name);
+    if (it != m_controls.end() && it.value())
+        return it.value();
+    QWidget* widget = m_root->findChild<QWidget*>(name);
+    m_controls.insert(name, widget);
+    return widget;
+}
+
+void FormBinding::show(const ms::ShipForm& form) {
+    for (const auto& [name, value] : form.fields()) {
+        QWidget* widget = control(QString::fromStdString(name));
+        if (!widget)
+            continue;
+        const QString text = QString::fromStdString(value);
+        if (auto* number = qobject_cast<NumberField*>(widget)) {
+            number->setShownText(text);
+        } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+            if (line->text() != text)
+                line->setText(text);
+        } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+            if (plain->toPlainText() != text)
+                plain->setPlainText(text);
+        } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            combo->setCurrentIndex(text.toInt());
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            button->setText(text);
+        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+            const QVariant size = label->property(PictureSizeProperty);
+            if (size.isValid()) {
+                if (label->property(PictureNameProperty).toString() != text) {
+                    label->setPixmap(ImageCollection::pixmap(text, size.toSize()));
+                    label->setProperty(PictureNameProperty, text);
+                }
+            } else if (label->text() != text) {
+                label->setText(text);
+            }
+        }
+    }
+}
+
+void FormBinding::read(ms::ShipForm& form) const {
+    const ms::ShipForm::Fields fields = form.fields();
+    for (const auto& [name, value] : fields) {
+        QWidget* widget = control(QString::fromStdString(name));
+        if (!widget)
+            continue;
+        QString text;
+        if (auto* number = qobject_cast<NumberField*>(widget))
+            text = number->shownText();
+        else if (auto* line = qobject_cast<QLineEdit*>(widget))
+            text = line->text();
+        else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget))
+            text = plain->toPlainText();
+        else if (auto* combo = qobject_cast<QComboBox*>(widget))
+            text = QString::number(combo->currentIndex());
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            text = button->text();
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            text = label->property(PictureSizeProperty).isValid() ? label->property(PictureNameProperty).toString()
+                                                                  : label->text();
+        else
+            continue;
+        form.set(name, text.toStdString());
+    }
+}
+
+} // namespace ms::gui

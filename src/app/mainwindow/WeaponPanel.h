@@ -1,0 +1,27 @@
+#pragma once
+
+#include "mainwindow/DataPanel.h"
+
+class QComboBox;
+class QPushButton;
+
+namespace ms::gui {
+
+// "Bewaffnung": the three defensive values, the arm/disarm button, the projectile type and the five
+// offensive values.
+class WeaponPanel : public DataPanel {
+    Q_OBJECT
+public:
+    explicit WeaponPanel(QWidget* parent);
+
+    void setLocked(bool locked) override;
+
+    QComboBox* projectileBox() const { return m_projectiles; }
+    QPushButton* armButton() const { return m_arm; }
+
+private:
+    QPushButton* m_arm = nullptr;
+    QComboBox* m_projectiles = nullptr;
+};
+
+} // namespace ms::gui

@@ -1,0 +1,161 @@
+#include "shell/TMessageForm.h"
+
+#include "shell/TypedCharFilter.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace ms::gui {
+
+namespace {
+TMessageForm* g_instance = nullptr;
+
+constexpr int BandHeight = 25;
+constexpr int PictureSize = 64;
+constexpr int PictureLeft = 8;
+constexpr int LabelLeft = 105;
+constexpr int LabelTop = 60;
+constexpr int InputModeLabelWidth = 600;
+constexpr int InputWidth = 545;
+constexpr int ButtonHeight = 30;
+constexpr int AbortLeft = 16;
+constexpr int AbortWidth = 105;
+constexpr int OkWidth = 90;
+
+QFont textFont() {
+    QFont font(QStringLiteral("Consolas"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSize(10);
+    font.setBold(true);
+    return font;
+}
+} // namespace
+
+TMessageForm::TMessageForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("MessageForm"));
+    setModal(true);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setFont(textFont());
+
+    m_shape1 = new QFrame(this);
+    m_shape1->setObjectName(QStringLiteral("Shape1"));
+    m_shape1->setAutoFillBackground(true);
+    QPalette band = m_shape1->palette();
+    band.setColor(QPalette::Window, band.color(QPalette::Highlight));
+    m_shape1->setPalette(band);
+
+    m_headerLabel = new QLabel(m_shape1);
+    m_headerLabel->setObjectName(QStringLiteral("HeaderLabel"));
+    QFont headerFont(QStringLiteral("Segoe UI"));
+    headerFont.setPointSize(10);
+    headerFont.setBold(true);
+    headerFont.setItalic(true);
+    m_headerLabel->setFont(headerFont);
+    QPalette headerPal = m_headerLabel->palette();
+    headerPal.setColor(QPalette::WindowText, Qt::white);
+    m_headerLabel->setPalette(headerPal);
+
+    m_remarkImage = new QLabel(this);
+    m_remarkImage->setObjectName(QStringLiteral("RemarkImage"));
+    m_remarkImage->setFixedSize(PictureSize, PictureSize);
+
+    m_msgBoxLabel = new QLabel(this);
+    m_msgBoxLabel->setObjectName(QStringLiteral("MsgBoxLabel"));
+    m_msgBoxLabel->setWordWrap(false);
+    m_msgBoxLabel->setTextFormat(Qt::PlainText);
+    m_msgBoxLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_msgBoxQuest = new QLineEdit(this);
+    m_msgBoxQuest->setObjectName(QStringLiteral("MsgBoxQuest"));
+    TypedCharFilter::install(m_msgBoxQuest, ms::TextBox::MessageInput);
+
+    m_line = new QFrame(this);
+    m_line->setObjectName(QStringLiteral("Line"));
+    m_line->setFrameShape(QFrame::HLine);
+    m_line->setFrameShadow(QFrame::Plain);
+    m_line->setFixedHeight(1);
+
+    m_abortBtn = new QPushButton(this);
+    m_abortBtn->setObjectName(QStringLiteral("AbortBtn"));
+    m_abortBtn->setAutoDefault(false);
+    m_okBtn = new QPushButton(this);
+    m_okBtn->setObjectName(QStringLiteral("OKBtn"));
+    m_okBtn->setAutoDefault(false);
+    connect(m_okBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_abortBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    if (!g_instance)
+        g_instance = this;
+}
+
+TMessageForm::~TMessageForm() {
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+TMessageForm* TMessageForm::instance() { return g_instance; }
+
+void TMessageForm::applyLayout() {
+    // The text label sizes itself to its text (no word wrap), then keeps that size.
+    QString text = m_msgBoxLabel->text();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (text != m_msgBoxLabel->text())
+        m_msgBoxLabel->setText(text);
+    const QFontMetrics metrics(m_msgBoxLabel->font());
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    int textWidth = 0;
+    for (const QString& line : lines)
+        textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
+    const int labelHeight = static_cast<int>(lines.size()) * metrics.height();
+    const int labelWidth = m_inputMode ? textWidth : textWidth + 30;
+    m_msgBoxLabel->setGeometry(LabelLeft, LabelTop, labelWidth, labelHeight);
+    const int labelBottom = LabelTop + labelHeight;
+
+    m_msgBoxQuest->setVisible(m_inputMode);
+    if (m_inputMode)
+        m_msgBoxQuest->setGeometry(LabelLeft, labelBottom, InputWidth, m_msgBoxQuest->sizeHint().height());
+
+    const int buttonTop = labelBottom + 40;
+    const int okRight = m_inputMode ? LabelLeft + InputWidth : LabelLeft + labelWidth;
+    m_abortBtn->setGeometry(AbortLeft, buttonTop, AbortWidth, ButtonHeight);
+    m_okBtn->setGeometry(okRight - OkWidth, buttonTop, OkWidth, ButtonHeight);
+
+    const int contentWidth = m_inputMode ? InputWidth : labelWidth;
+    const int width = PictureSize + 8 + 8 + contentWidth + 32;
+    const int height = labelBottom + ButtonHeight + 48;
+    setFixedSize(width, height);
+
+    m_line->setGeometry(8, labelBottom + 32, width - 16, 1);
+    m_shape1->setGeometry(0, 0, width, BandHeight);
+    m_headerLabel->setGeometry(8, 0, width - 16, BandHeight);
+    m_remarkImage->move(PictureLeft, height / 2 - PictureSize / 2);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.left() + std::abs(area.width() - width) / 2, area.top() + std::abs(area.height() - height) / 2);
+    }
+}
+
+void TMessageForm::showEvent(QShowEvent* event) {
+    applyLayout();
+    QDialog::showEvent(event);
+    if (m_inputMode)
+        m_msgBoxQuest->setFocus(Qt::OtherFocusReason);
+    else
+        m_okBtn->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace ms::gui
