@@ -37,7 +37,7 @@ PoolEntry entryOf(const std::filesystem::path& file, const std::string& guid) {
 
 class Pools : public ::testing::Test {
 protected:
-    Pools() : xmla(mstest::copyDeliveredData(dir.path())) {}
+    Pools() : xmla(mstest::copyDeliveredFiles(dir.path())) {}
 
     std::filesystem::path ships() const { return xmla / "NewShipGUIDS.xml"; }
     std::filesystem::path texts() const { return xmla / "NewTextGUIDS.xml"; }

@@ -168,7 +168,7 @@ TEST(RecordStore, MissingOrMalformedFileNamesItAndKeepsTheOpenDocuments) {
 
 TEST(RecordStore, SaveRefusesDocumentsThatAreNotOpen) {
     mstest::TempDir dir;
-    const auto xmla = mstest::copyDeliveredData(dir.path());
+    const auto xmla = mstest::copyDeliveredFiles(dir.path());
     CloseSharedDocuments();
     const std::string before = readFile(xmla / "ShipFull.xml");
     EXPECT_THROW(SaveShipDocuments(xmla), Error);
@@ -177,7 +177,7 @@ TEST(RecordStore, SaveRefusesDocumentsThatAreNotOpen) {
 
 TEST(RecordStore, ShipFullOrgIsFoundWithoutRegardToCase) {
     mstest::TempDir dir;
-    const auto xmla = mstest::copyDeliveredData(dir.path());
+    const auto xmla = mstest::copyDeliveredFiles(dir.path());
     std::filesystem::rename(xmla / "ShipFullORG.xml", xmla / "shipfullorg.XML");
     OpenSharedDocuments(xmla);
     EXPECT_TRUE(FindShipValues(ShipFullOrgDoc(), "100438"));

@@ -21,10 +21,21 @@ public:
     std::vector<ms::Message> shown;
 };
 
+// The files of the delivered data directory without its folders (icons, template mods), which the
+// store never reads: a copy in a fraction of the time of the whole directory.
+inline std::filesystem::path copyDeliveredFiles(const std::filesystem::path& dir) {
+    const auto target = dir / "XMLA";
+    std::filesystem::create_directories(target);
+    for (const auto& e : std::filesystem::directory_iterator(SPANTORA_DATA_DIR))
+        if (e.is_regular_file())
+            std::filesystem::copy_file(e.path(), target / e.path().filename());
+    return target;
+}
+
 // A temporary copy of the delivered data directory with the shared documents opened from it.
 class DeliveredStore {
 public:
-    DeliveredStore() : xmla(copyDeliveredData(dir.path())) { ms::OpenSharedDocuments(xmla); }
+    DeliveredStore() : xmla(copyDeliveredFiles(dir.path())) { ms::OpenSharedDocuments(xmla); }
     ~DeliveredStore() { ms::CloseSharedDocuments(); }
 
     // Every file of the data directory (top level) with its bytes, to prove that nothing changed.
