@@ -1,0 +1,127 @@
+#include "lifecycle/ShipCreation.h"
+
+#include "shell/AtomicFile.h"
+#include "shell/Error.h"
+#include "shell/XmlFile.h"
+#include "store/RecordStore.h"
+#include "store/ShipIndex.h"
+#include "store/StoreFiles.h"
+
+#include <array>
+#include <utility>
+#include <vector>
+
+namespace ms {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* NewNameSuffix = " (neu)";
+
+// Standard elements the copy is given new content in; a template without them would give a new
+// ship that carries its template's identity.
+constexpr std::array<const char*, 3> IdentityPaths{"Standard/GUID", "Standard/Name", "Standard/InfoDescription"};
+
+// The bytes of files before the creation touched them, to put them back when a later step fails.
+class FileBackup {
+public:
+    void keep(const fs::path& file) { m_files.emplace_back(file, readFileBytes(file)); }
+
+    // Writes every kept file back; returns false when one of them could not be written.
+    bool restore() const noexcept {
+        bool ok = true;
+        for (const auto& [file, bytes] : m_files) {
+            try {
+                writeFileAtomic(file, bytes);
+            } catch (...) {
+                ok = false;
+            }
+        }
+        return ok;
+    }
+
+private:
+    std::vector<std::pair<fs::path, std::string>> m_files;
+};
+
+} // namespace
+
+std::optional<CreatedShip> CreateNewShip(const fs::path& xmlaDir, const NewShipFields& fields, MessageSink& sink) {
+    const fs::path assetFile = xmlaDir / kShipFullFile;
+
+    // Everything the creation needs is looked at before the pools hand out a number.
+    const std::string assetBytes = readFileBytes(assetFile);
+    pugi::xml_document assets;
+    loadXmlFromString(assets, assetBytes, assetFile.string());
+    const pugi::xml_node templateAsset = FindShipAsset(assets, fields.templateShipGuid, GuidForm::Quoted);
+    const pugi::xml_node templateValues = templateAsset.child("Values");
+    if (!templateAsset || !templateValues)
+        throw Error("Die Schiffsvorlage \"" + fields.templateShipGuid + "\" fehlt in der Datei " + kShipFullFile +
+                    ", es wurde kein neues Schiff angelegt.");
+    for (const char* path : IdentityPaths)
+        if (!ReadText(templateValues, path))
+            throw Error("Im Datensatz der Schiffsvorlage \"" + fields.templateShipGuid + "\" fehlt das Element " +
+                        path + ", es wurde kein neues Schiff angelegt.");
+    const std::string templateGuid = *ReadText(templateValues, "Standard/GUID");
+
+    pugi::xml_document index;
+    LoadShipIndex(index, xmlaDir);
+    const pugi::xml_node templateEntry = FindShipEntry(index.document_element(), templateGuid);
+    if (!templateEntry || !ShipAttribute(templateEntry, kShipAttrCount - 1))
+        throw Error("Der Eintrag der Schiffsvorlage \"" + templateGuid + "\" fehlt in der Datei " + kShipIndexFile +
+                    " oder ist unvollständig, es wurde kein neues Schiff angelegt.");
+
+    FileBackup backup;
+    for (const char* pool : {kShipPoolFile, kTextPoolFile, kTriggerPoolFile})
+        backup.keep(xmlaDir / pool);
+
+    const std::optional<ShipIdentifiers> ids = AllocateShipIdentifiers(xmlaDir, sink);
+    if (!ids)
+        return std::nullopt;
+
+    CreatedShip created{*ids, fields.name + NewNameSuffix, templateGuid};
+
+    // The copy goes into the document the template was read from: the file is rewritten with
+    // exactly its previous records plus the new one at the end.
+    pugi::xml_node record = assets.document_element().append_copy(templateAsset);
+    pugi::xml_node values = record.child("Values");
+    WriteText(values, "Standard/GUID", ids->assetGuid);
+    WriteText(values, "Standard/Name", created.name);
+    WriteText(values, "Standard/InfoDescription", ids->textGuid);
+    if (!values.select_node("Standard/Base"))
+        values.child("Standard").append_child("Base").text().set(templateGuid.c_str());
+
+    bool assetsWritten = false;
+    try {
+        saveXml(assets, assetFile, XmlKind::ShipAssets);
+        assetsWritten = true;
+        AddShipIndexEntry(xmlaDir, templateGuid,
+                          NewShipEntry{ids->assetGuid, created.name, fields.workForce, fields.workAmount,
+                                       ids->textGuid, ids->triggerGuid});
+    } catch (const Error& e) {
+        // Give the numbers back and drop the record, so the data directory is as before.
+        bool restored = backup.restore();
+        if (assetsWritten) {
+            try {
+                writeFileAtomic(assetFile, assetBytes);
+            } catch (...) {
+                restored = false;
+            }
+        }
+        throw Error(std::string(e.what()) +
+                    (restored ? "\nEs wurde kein neues Schiff angelegt."
+                              : "\nDie Kennungsdateien oder ShipFull.xml konnten nicht zurückgesetzt werden."));
+    }
+
+    ReloadShipDocuments(xmlaDir);
+    return created;
+}
+
+std::optional<CreatedShip> CreateNewShip(const fs::path& xmlaDir, const ShipForm& form, MessageSink& sink) {
+    return CreateNewShip(xmlaDir,
+                         NewShipFields{form.context.guid, form.text("NewShipNameText"), form.text("WorkForceGUID"),
+                                       form.text("WorkAmount")},
+                         sink);
+}
+
+} // namespace ms

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "lifecycle/ShipForm.h"
+#include "store/IdentifierPools.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ms {
+
+class MessageSink;
+
+// What a new ship starts with besides its template: the three fields the main window shows for
+// the selected template at the moment of creation.
+struct NewShipFields {
+    std::string templateShipGuid; // CurrentShipGuid: the template shown
+    std::string name;             // NewShipNameText; the ship is named name + " (neu)"
+    std::string workForce;        // WorkForceGUID
+    std::string workAmount;       // WorkAmount
+};
+
+struct CreatedShip {
+    ShipIdentifiers ids;      // asset, text and trigger identifier
+    std::string name;         // with " (neu)"
+    std::string templateGuid; // Standard/Base of the new record
+};
+
+// Derives a new ship from the template shown: takes an identifier from each pool, appends a copy
+// of the template's record to ShipFull.xml (new GUID, name, InfoDescription, Base) and a copy of its
+// index entry to ShipShort.xml, and reloads the shared ship documents.
+//
+// The template's record and index entry are checked before any identifier is taken. An exhausted
+// pool is told through `sink` and nothing is written (result empty). When ShipFull.xml or
+// ShipShort.xml cannot be written after the pools were saved, the pool files and ShipFull.xml are
+// put back as they were and ms::Error is thrown, so no identifier is lost and no orphan record stays.
+std::optional<CreatedShip> CreateNewShip(const std::filesystem::path& xmlaDir, const NewShipFields& fields,
+                                         MessageSink& sink);
+
+// The same with the fields taken from the form of the shown template.
+std::optional<CreatedShip> CreateNewShip(const std::filesystem::path& xmlaDir, const ShipForm& form,
+                                         MessageSink& sink);
+
+} // namespace ms

@@ -1,0 +1,364 @@
+#include "lifecycle/ShipSave.h"
+
+#include "lifecycle/ShipEditing.h"
+#include "shell/Error.h"
+#include "shell/XmlFile.h"
+#include "store/RecordStore.h"
+#include "store/ReferenceLists.h"
+#include "store/SharedDocuments.h"
+#include "store/ShipIndex.h"
+#include "store/StoreFiles.h"
+#include "store/ValueEncoding.h"
+
+#include <array>
+#include <charconv>
+#include <optional>
+#include <vector>
+
+namespace ms {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int CostRows = 7;
+constexpr int ExpeditionItems = 10;
+
+// The captions the user knows the number fields by, for the refusal messages.
+struct Caption {
+    std::string_view field;
+    const char* caption;
+};
+constexpr std::array<Caption, 28> Captions{{
+    {"WorkAmount", "Baufreigabe ab"},
+    {"InfluenceCostPoints", "Einflusspunkte"},
+    {"WeaponMaxHitpoints", "Trefferpunkte"},
+    {"WeaponSelfHealPerSec", "Selbstheilung pro Sek"},
+    {"WeaponSelfHealPause", "Selbstheilungstart (sek.)"},
+    {"WeaponProjectileCount", "Projektilanzahl"},
+    {"WeaponBaseDamage", "Schaden pro Schuss"},
+    {"WeaponReloadTime", "Nachladedauer (sek.)"},
+    {"WeaponAttRange", "Angriffsreichweite"},
+    {"WeaponLineOfSight", "Reaktionsweite"},
+    {"ForwardSpeed", "Geschwindigkeit Faktor"},
+    {"CargoFullFactor", "Frachtverlangsamung"},
+    {"SessionTransferSpeedFactor", "Sessionwechselfaktor"},
+    {"MilitaryShipPoints", "Militärpunkte"},
+    {"TradeShipPoints", "Handelspunkte"},
+    {"ShipMaintenance", "Betriebskosten"},
+    {"CraftingTime", "Bauzeit (sek.)"},
+    {"StackLimit", "Ladekapazität"},
+    {"SocketCount", "Itemsockel"},
+    {"SlotCount", "Ladekammern"},
+    {"MightInt", "Gefechtskunde"},
+    {"NavigationInt", "Navigation"},
+    {"HuntingInt", "Jagdglück"},
+    {"FaithInt", "Glaube"},
+    {"DiplomacyInt", "Redegabe"},
+    {"CraftingInt", "Geschick"},
+    {"MeleeInt", "Kampfkraft"},
+    {"MedicineInt", "Heilkunst"},
+}};
+
+std::string captionOf(std::string_view field) {
+    for (const Caption& c : Captions)
+        if (c.field == field)
+            return c.caption;
+    return std::string(field);
+}
+
+[[noreturn]] void refuse(const std::string& why) { throw Error("Das Schiff wurde nicht gespeichert: " + why); }
+
+enum class Kind { Text, Decimal, Milliseconds };
+
+// One element a writer sets when the record has it, with the field its text comes from.
+struct Write {
+    const char* path;
+    const char* field;
+    Kind kind;
+};
+
+constexpr std::array<Write, 8> WeaponWrites{{
+    {"Attackable/MaximumHitPoints", "WeaponMaxHitpoints", Kind::Text},
+    {"Attackable/SelfHealPerHealTick", "WeaponSelfHealPerSec", Kind::Decimal},
+    {"Attackable/SelfHealPausedTimeIfAttacked", "WeaponSelfHealPause", Kind::Milliseconds},
+    {"Attacker/ProjectileCount", "WeaponProjectileCount", Kind::Text},
+    {"Attacker/BaseDamage", "WeaponBaseDamage", Kind::Text},
+    {"Attacker/ReloadTime", "WeaponReloadTime", Kind::Text},
+    {"Attacker/AttackRange", "WeaponAttRange", Kind::Text},
+    {"Attacker/LineOfSightRange", "WeaponLineOfSight", Kind::Text},
+}};
+
+constexpr std::array<Write, 10> DetailWrites{{
+    {"Walking/CargoFullFactor", "CargoFullFactor", Kind::Decimal},
+    {"Walking/SessionTransferSpeedFactor", "SessionTransferSpeedFactor", Kind::Decimal},
+    {"CommandQueue/MilitaryShipPoints", "MilitaryShipPoints", Kind::Text},
+    {"CommandQueue/TradeShipPoints", "TradeShipPoints", Kind::Text},
+    {"ShipMaintenance/Maintenance", "ShipMaintenance", Kind::Text},
+    {"Craftable/CraftingTime", "CraftingTime", Kind::Milliseconds},
+    {"ItemContainer/SocketCount", "SocketCount", Kind::Text},
+    {"ItemContainer/SlotCount", "SlotCount", Kind::Text},
+    {"ItemContainer/StackLimit", "StackLimit", Kind::Text},
+    {"Walking/ForwardSpeed", "ForwardSpeed", Kind::Decimal},
+}};
+
+// The movement values no panel shows: every save sets them, where the record has them.
+constexpr std::array<std::pair<const char*, const char*>, 3> SpeedConstants{{
+    {"Walking/Acceleration", "5.5"},
+    {"Walking/Deceleration", "6.5"},
+    {"Walking/TurnSpeedInPlace", "30"},
+}};
+
+constexpr std::array<std::pair<const char*, const char*>, 8> ExpeditionAttributes{{
+    {"Might", "MightInt"},
+    {"Navigation", "NavigationInt"},
+    {"Melee", "MeleeInt"},
+    {"Medicine", "MedicineInt"},
+    {"Hunting", "HuntingInt"},
+    {"Faith", "FaithInt"},
+    {"Diplomacy", "DiplomacyInt"},
+    {"Crafting", "CraftingInt"},
+}};
+
+const std::string& required(const ShipForm& form, std::string_view field) {
+    const std::string& text = form.text(field);
+    if (text.empty())
+        refuse("das Feld \"" + captionOf(field) + "\" ist leer.");
+    return text;
+}
+
+std::string converted(const ShipForm& form, std::string_view field, Kind kind) {
+    const std::string& text = required(form, field);
+    switch (kind) {
+    case Kind::Text: return text;
+    case Kind::Decimal: return StoredDecimal(text);
+    case Kind::Milliseconds:
+        try {
+            return StoredMilliseconds(text);
+        } catch (const Error&) {
+            refuse("das Feld \"" + captionOf(field) + "\" enthält keine ganze Zahl (\"" + text + "\").");
+        }
+    }
+    return text;
+}
+
+struct PathText {
+    const char* path;
+    std::string text;
+};
+
+// Everything the writers set, worked out before the first document changes.
+struct SavePlan {
+    pugi::xml_node values;
+    pugi::xml_node cost;
+    struct CostRow {
+        std::string ingredient; // empty: the row has no product
+        std::string amount;
+    };
+    std::array<CostRow, CostRows> costRows;
+    std::optional<std::string> influence;
+    std::array<std::string, ExpeditionAttributes.size()> expedition;
+    std::string perk1;
+    std::string perk2;
+    std::vector<PathText> weapons;
+    std::vector<PathText> details;
+    std::vector<PathText> base;
+    std::string workForce;
+    std::string workAmount;
+    std::string name;
+};
+
+bool has(pugi::xml_node values, const char* path) { return static_cast<bool>(values.select_node(path)); }
+
+void requireElement(pugi::xml_node values, const char* path) {
+    if (!has(values, path))
+        refuse("im Datensatz des Schiffs fehlt das Element " + std::string(path) + ".");
+}
+
+// A perk field holding its own name (or nothing) means the ship has no such perk.
+std::string perkOf(const ShipForm& form, const char* field) {
+    const std::string& text = form.text(field);
+    return text == field ? std::string() : text;
+}
+
+std::string propulsionClass(std::string_view engine) {
+    if (engine == "Sail")
+        return "SailShip";
+    if (engine == "Steam")
+        return "SteamShip";
+    refuse("der Antrieb \"" + std::string(engine) + "\" des Schiffs ist unbekannt.");
+}
+
+SavePlan planSave(const fs::path& xmlaDir, const ShipForm& form) {
+    const std::string& guid = form.context.guid;
+    SavePlan plan;
+    if (!FindShipValues(guid))
+        refuse("der Datensatz des Schiffs " + guid + " fehlt in der Datei " + kShipFullFile + ".");
+    plan.values = FindShipValuesQuoted(guid);
+    if (!plan.values)
+        refuse("der Datensatz des Schiffs " + guid + " fehlt in der Datei " + kShipFullFile + ".");
+    const pugi::xml_node values = plan.values;
+    requireElement(values, "Cost/Costs");
+    plan.cost = values.child("Cost");
+    requireElement(values, "Attackable/WeaponSet");
+    for (const char* path : {"Standard/Name", "Standard/InfoText", "Standard/WorkForce", "Standard/WorkInt"})
+        requireElement(values, path);
+
+    // The index is read from disk, as the base-data writer reloads it before it changes the entry.
+    pugi::xml_document index;
+    LoadShipIndex(index, xmlaDir);
+    const pugi::xml_node entry = FindShipEntryQuoted(index.document_element(), guid);
+    if (!entry || !ShipAttribute(entry, kShipAttrCount - 1))
+        refuse("der Eintrag des Schiffs " + guid + " fehlt in der Datei " + kShipIndexFile + ".");
+
+    // Costs: a row without a product is an empty item; an empty amount beside a product is 0.
+    for (int k = 0; k < CostRows; ++k) {
+        const std::string n = std::to_string(k);
+        const std::string& product = form.text("CostGUID" + n);
+        if (product.empty() || product == "0")
+            continue;
+        const std::string& amount = form.text("CostSpin" + n);
+        plan.costRows[static_cast<size_t>(k)] = {product, amount.empty() ? std::string("0") : amount};
+    }
+    if (has(values, "Cost/InfluenceCostPoints"))
+        plan.influence = converted(form, "InfluenceCostPoints", Kind::Text);
+
+    for (size_t i = 0; i < ExpeditionAttributes.size(); ++i)
+        plan.expedition[i] = converted(form, ExpeditionAttributes[i].second, Kind::Text);
+    plan.perk1 = perkOf(form, "ExpeditionPerk1");
+    plan.perk2 = perkOf(form, "ExpeditionPerk2");
+
+    // Weapons.
+    for (const Write& w : WeaponWrites)
+        if (has(values, w.path))
+            plan.weapons.push_back({w.path, converted(form, w.field, w.kind)});
+    int position = -1;
+    const std::string& combo = form.text("WeaponProjectileTypeCombo");
+    std::from_chars(combo.data(), combo.data() + combo.size(), position);
+    const std::optional<std::string> projectile = position >= 0 ? ProjectileGuidAt(position) : std::nullopt;
+    if (!projectile)
+        refuse("es ist kein Waffentyp gewählt.");
+    if (has(values, "Attacker/ProjectileAsset"))
+        plan.weapons.push_back({"Attacker/ProjectileAsset", *projectile});
+    const std::string& caption = form.text("SetWeaponPanel");
+    std::string weaponSet = form.text("WeaponSet");
+    if (caption == kDisarmCaption)
+        weaponSet = "1";
+    else if (caption == kArmCaption)
+        weaponSet = "0";
+    if (weaponSet.empty())
+        refuse("es ist nicht bestimmt, ob das Schiff bewaffnet ist.");
+    plan.weapons.push_back({"Attackable/WeaponSet", weaponSet});
+    if (has(values, "ItemContainer/SocketAllocation")) {
+        const std::string p = propulsionClass(form.context.engine);
+        plan.weapons.push_back({"ItemContainer/SocketAllocation", weaponSet == "1"
+                                                                      ? "Ship;TradeShip;Warship;" + p
+                                                                      : "Ship;" + form.context.shipClass + ";" + p});
+    }
+
+    // Details, with the movement constants beside the speed.
+    for (const Write& w : DetailWrites)
+        if (has(values, w.path))
+            plan.details.push_back({w.path, converted(form, w.field, w.kind)});
+    if (has(values, "Walking/ForwardSpeed"))
+        for (const auto& [path, text] : SpeedConstants)
+            if (has(values, path))
+                plan.details.push_back({path, text});
+
+    // Base data.
+    plan.name = form.text("NewShipNameText");
+    plan.workForce = form.text("WorkForceGUID");
+    if (plan.workForce.empty())
+        refuse("es ist keine Bevölkerungsstufe für die Baufreigabe gewählt.");
+    plan.workAmount = converted(form, "WorkAmount", Kind::Text);
+    plan.base = {{"Standard/Name", plan.name},
+                 {"Standard/InfoText", form.text("NewShipTextText")},
+                 {"Standard/WorkForce", plan.workForce},
+                 {"Standard/WorkInt", plan.workAmount}};
+    return plan;
+}
+
+void appendText(pugi::xml_node parent, const char* name, const std::string& text) {
+    parent.append_child(name).text().set(text.c_str());
+}
+
+void SaveCosts(const SavePlan& plan) {
+    pugi::xml_node cost = plan.cost;
+    cost.remove_child("Costs");
+    pugi::xml_node costs = cost.append_child("Costs");
+    for (const SavePlan::CostRow& row : plan.costRows) {
+        pugi::xml_node item = costs.append_child("Item");
+        if (row.ingredient.empty())
+            continue;
+        appendText(item, "Ingredient", row.ingredient);
+        appendText(item, "Amount", row.amount);
+    }
+    if (plan.influence)
+        WriteText(cost, "InfluenceCostPoints", *plan.influence);
+}
+
+void SaveExpedition(const SavePlan& plan) {
+    pugi::xml_node values = plan.values;
+    values.remove_child("ExpeditionAttribute");
+    pugi::xml_node block = values.append_child("ExpeditionAttribute");
+    appendText(block, "BaseMorale", "100");
+    pugi::xml_node attributes = block.append_child("ExpeditionAttributes");
+    std::array<pugi::xml_node, ExpeditionItems> items;
+    for (pugi::xml_node& item : items)
+        item = attributes.append_child("Item");
+    for (size_t i = 0; i < ExpeditionAttributes.size(); ++i) {
+        appendText(items[i], "Attribute", ExpeditionAttributes[i].first);
+        appendText(items[i], "Amount", plan.expedition[i]);
+    }
+    const std::string* perks[] = {&plan.perk1, &plan.perk2};
+    for (size_t i = 0; i < 2; ++i) {
+        if (perks[i]->empty())
+            continue;
+        appendText(items[8 + i], "Attribute", *perks[i]);
+        appendText(items[8 + i], "Amount", "1");
+    }
+}
+
+void writeAll(pugi::xml_node values, const std::vector<PathText>& writes) {
+    for (const PathText& w : writes)
+        WriteText(values, w.path, w.text);
+}
+
+void SaveWeapons(const SavePlan& plan) { writeAll(plan.values, plan.weapons); }
+void SaveDetails(const SavePlan& plan) { writeAll(plan.values, plan.details); }
+
+void SaveBaseData(const SavePlan& plan, const std::string& guid) {
+    writeAll(plan.values, plan.base);
+    SetSavedEntryValues(FindShipEntryQuoted(ShipIndexRoot(), guid), plan.workForce, plan.workAmount, plan.name);
+}
+
+} // namespace
+
+void SaveShip(const fs::path& xmlaDir, const ShipForm& form, const SaveShipHooks& hooks) {
+    const std::string guid = form.context.guid; // the form may be refilled by the hooks
+    const SavePlan plan = planSave(xmlaDir, form);
+
+    // The index document is taken fresh from disk before anything changes, so a failing read
+    // still leaves every open document as it was.
+    ReloadShipIndexDoc(xmlaDir);
+    if (!FindShipEntryQuoted(ShipIndexRoot(), guid))
+        refuse("der Eintrag des Schiffs " + guid + " fehlt in der Datei " + kShipIndexFile + ".");
+
+    SaveCosts(plan);
+    SaveExpedition(plan);
+    SaveWeapons(plan);
+    SaveDetails(plan);
+    SaveBaseData(plan, guid);
+
+    SaveShipDocuments(xmlaDir);
+    ReloadShipFullDoc(xmlaDir);
+    ReloadShipIndexDoc(xmlaDir);
+    if (hooks.showShip)
+        hooks.showShip();
+    ReformatXmlFile(xmlaDir / kShipFullFile);
+
+    const pugi::xml_node entry = FindShipEntryQuoted(ShipIndexRoot(), guid);
+    if (entry && ShipValue(entry, kShipIsMod) == "true" && hooks.activateShip)
+        hooks.activateShip(guid);
+}
+
+} // namespace ms
