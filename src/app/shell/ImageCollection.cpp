@@ -1,0 +1,166 @@
+#include "shell/ImageCollection.h"
+
+#include "shell/Resources.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace ms::gui {
+
+namespace {
+
+struct SetContent {
+    QHash<QString, QString> sources;   // lower-case name -> resource path of the drawing
+    QHash<QString, QString> spellings; // lower-case name -> name as the source spells it
+    QHash<QString, QImage> registered; // lower-case name -> picture added at run time
+};
+
+struct Collection {
+    SetContent sets[2];
+    QHash<QString, QPixmap> cache;
+    bool loaded = false;
+
+    SetContent& set(ImageCollection::Set s) { return sets[s == ImageCollection::Set::NewShips ? 1 : 0]; }
+
+    void load() {
+        if (loaded)
+            return;
+        loaded = true;
+        initResources();
+        scan(QStringLiteral(":/images"), sets[0]);
+        scan(QStringLiteral(":/images/newships"), sets[1]);
+    }
+
+    static void scan(const QString& folder, SetContent& into) {
+        const QFileInfoList files = QDir(folder).entryInfoList({QStringLiteral("*.svg")}, QDir::Files);
+        for (const QFileInfo& file : files) {
+            const QString name = file.completeBaseName();
+            into.sources.insert(name.toLower(), file.filePath());
+            into.spellings.insert(name.toLower(), name);
+        }
+    }
+};
+
+Collection& collection() {
+    static Collection instance;
+    instance.load();
+    return instance;
+}
+
+// Where a picture of `natural` size lands inside `target` with its proportions kept.
+QRectF fitted(const QSizeF& natural, const QSize& target) {
+    if (natural.isEmpty())
+        return QRectF(QPointF(0, 0), QSizeF(target));
+    const QSizeF scaled = natural.scaled(QSizeF(target), Qt::KeepAspectRatio);
+    return QRectF(QPointF((target.width() - scaled.width()) / 2.0, (target.height() - scaled.height()) / 2.0),
+                  scaled);
+}
+
+QString cacheKey(const QString& lowerName, const QSize& size, ImageCollection::Set set) {
+    return QStringLiteral("%1|%2|%3x%4")
+        .arg(set == ImageCollection::Set::NewShips ? 1 : 0)
+        .arg(lowerName)
+        .arg(size.width())
+        .arg(size.height());
+}
+
+} // namespace
+
+QImage ImageCollection::image(const QString& name, const QSize& size, Set set) {
+    SetContent& content = collection().set(set);
+    const QString key = name.toLower();
+
+    const auto added = content.registered.constFind(key);
+    if (added != content.registered.constEnd()) {
+        const QSize target = size.isEmpty() ? added->size() : size;
+        QImage canvas(target, QImage::Format_ARGB32_Premultiplied);
+        canvas.fill(Qt::transparent);
+        QPainter painter(&canvas);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(fitted(QSizeF(added->size()), target), *added);
+        return canvas;
+    }
+
+    const auto source = content.sources.constFind(key);
+    if (source == content.sources.constEnd())
+        return {};
+    QSvgRenderer renderer(*source);
+    if (!renderer.isValid())
+        return {};
+    const QSize target = size.isEmpty() ? renderer.defaultSize() : size;
+    if (target.isEmpty())
+        return {};
+    QImage canvas(target, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, fitted(QSizeF(renderer.defaultSize()), target));
+    return canvas;
+}
+
+QPixmap ImageCollection::pixmap(const QString& name, const QSize& size, Set set) {
+    Collection& all = collection();
+    const QString key = cacheKey(name.toLower(), size, set);
+    const auto cached = all.cache.constFind(key);
+    if (cached != all.cache.constEnd())
+        return *cached;
+    const QImage drawn = image(name, size, set);
+    if (drawn.isNull())
+        return {}; // unknown names are not cached: a later registration may supply them
+    const QPixmap result = QPixmap::fromImage(drawn);
+    all.cache.insert(key, result);
+    return result;
+}
+
+bool ImageCollection::contains(const QString& name, Set set) {
+    const SetContent& content = collection().set(set);
+    const QString key = name.toLower();
+    return content.registered.contains(key) || content.sources.contains(key);
+}
+
+QIcon ImageCollection::icon(const QString& name, Set set) {
+    if (!contains(name, set))
+        return {};
+    QIcon result;
+    for (int side : {16, 24, 32, 36, 48, 56, 64, 96, 128})
+        result.addPixmap(pixmap(name, QSize(side, side), set));
+    return result;
+}
+
+QSize ImageCollection::defaultSize(const QString& name, Set set) {
+    const SetContent& content = collection().set(set);
+    const QString key = name.toLower();
+    const auto added = content.registered.constFind(key);
+    if (added != content.registered.constEnd())
+        return added->size();
+    const auto source = content.sources.constFind(key);
+    if (source == content.sources.constEnd())
+        return {};
+    return QSvgRenderer(*source).defaultSize();
+}
+
+QStringList ImageCollection::names(Set set) {
+    const SetContent& content = collection().set(set);
+    QStringList result = content.spellings.values();
+    for (auto it = content.registered.constBegin(); it != content.registered.constEnd(); ++it)
+        if (!content.spellings.contains(it.key()))
+            result.append(it.key());
+    result.sort(Qt::CaseInsensitive);
+    return result;
+}
+
+void ImageCollection::registerImage(const QString& name, const QImage& image, Set set) {
+    Collection& all = collection();
+    SetContent& content = all.set(set);
+    if (image.isNull())
+        content.registered.remove(name.toLower());
+    else
+        content.registered.insert(name.toLower(), image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    // Sizes of the name may be cached from the former picture; the cache is small, start it afresh.
+    all.cache.clear();
+}
+
+} // namespace ms::gui
