@@ -107,16 +107,17 @@ def star_path(cx, cy, r, inner=0.45, points=5):
 # ---------------------------------------------------------------- the ship tile
 def tile_defs(sky1="#fbf3de", sky2="#ecd3a0"):
     return (lin("sky", sky1, sky2) + lin("sea", SEA1, SEA2)
-            + '<clipPath id="tile"><rect x="4" y="4" width="120" height="120" rx="16"/></clipPath>')
+            )
 
 
 def tile_back():
     return ('<rect x="4" y="4" width="120" height="120" rx="16" fill="url(#sky)"/>'
-            '<g clip-path="url(#tile)"><circle cx="96" cy="38" r="13" fill="#f7e3a8" opacity="0.8"/></g>')
+            '<circle cx="96" cy="38" r="13" fill="#f7e3a8" opacity="0.8"/>')
 
 
 def tile_front(rim=RED, inner=GOLD):
-    sea = ('<g clip-path="url(#tile)"><rect x="0" y="95" width="128" height="40" fill="url(#sea)"/>'
+    # The sea follows the tile's rounded corners itself: not every renderer honours clip paths.
+    sea = ('<g><path d="M4 95 L124 95 L124 108 A16 16 0 0 1 108 124 L20 124 A16 16 0 0 1 4 108 Z" fill="url(#sea)"/>'
            f'<path d="M14 104 q6 -4 12 0 q6 4 12 0 M58 112 q6 -4 12 0 q6 4 12 0 M92 102 q5 -3 10 0 q5 3 10 0" '
            f'fill="none" stroke="{CREAM}" stroke-width="2.2" stroke-linecap="round" opacity="0.85"/></g>')
     frame = (f'<rect x="4" y="4" width="120" height="120" rx="16" fill="none" stroke="{rim}" stroke-width="6"/>'
