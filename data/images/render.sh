@@ -42,7 +42,7 @@ yard() { # folder engine region
     cp "$dir/$icon.dds" "$dir/$extra.dds"
     # The mod manager's picture: the yard with its region's medallion.
     png "svg/Region$3.svg" 50 "$tmp/region.png"
-    convert "$dir/$icon.png" "$tmp/region.png" -geometry +8+70 -composite "$dir/modinfo.png"
+    convert "$dir/$icon.png" "$tmp/region.png" -geometry +8+70 -composite -strip "$dir/modinfo.png"
 }
 rm -rf yards
 yard "[Spantora] AW Neue Segelschiffswerft" Sail AW
@@ -56,7 +56,7 @@ mkdir -p "$factory"
 png svg/Segelweberei.svg 128 "$factory/icon_sail_factory.png"
 dds "$factory/icon_sail_factory.png" "$factory/icon_sail_factory.dds"
 png svg/RegionEN.svg 50 "$tmp/region.png"
-convert "$factory/icon_sail_factory.png" "$tmp/region.png" -geometry +8+70 -composite "$factory/modinfo.png"
+convert "$factory/icon_sail_factory.png" "$tmp/region.png" -geometry +8+70 -composite -strip "$factory/modinfo.png"
 
 if [ "${1:-}" = --sheet ] && [ -n "${2:-}" ]; then
     mkdir -p "$tmp/sheet"
