@@ -1,0 +1,199 @@
+#include "lifecycle/ModExport.h"
+
+#include "lifecycle/ModAssets.h"
+#include "lifecycle/ModIcons.h"
+#include "lifecycle/ModInfo.h"
+#include "lifecycle/ModTexts.h"
+#include "lifecycle/ShipFormLoader.h"
+#include "lifecycle/Transliteration.h"
+#include "shell/ActivatedMods.h"
+#include "shell/Environment.h"
+#include "shell/Error.h"
+#include "shell/FileOperations.h"
+#include "shell/SystemInfo.h"
+#include "shell/XmlFile.h"
+#include "store/RecordStore.h"
+#include "store/SharedDocuments.h"
+#include "store/ShipIndex.h"
+
+#include <utility>
+#include <vector>
+
+namespace ms {
+namespace fs = std::filesystem;
+
+namespace {
+
+// Names of the folders an activation works with beside the mods. They lack "[Spantora]", so
+// neither the list of activated mods nor a later DeleteShipModFolders ever counts them.
+std::string stagingName(const std::string& guid) { return ".Spantora-Aktivierung " + guid; }
+std::string setAsidePrefix(const std::string& guid) { return ".Spantora-Sicherung " + guid + " "; }
+
+void checkFolderName(const std::string& modName) {
+    for (const char c : modName)
+        if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20)
+            throw Error("Der Schiffsname \"" + modName + "\" enthält Zeichen, die in einem Ordnernamen nicht erlaubt sind.");
+}
+
+// What an interrupted activation may have left behind: it is rebuilt anyway.
+void removeLeftovers(const fs::path& modLocation, const std::string& guid) {
+    std::vector<fs::path> leftovers;
+    std::error_code ec;
+    for (fs::directory_iterator it(modLocation, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name == stagingName(guid) || name.rfind(setAsidePrefix(guid), 0) == 0)
+            leftovers.push_back(it->path());
+    }
+    for (const fs::path& path : leftovers)
+        DeleteFolder(path);
+}
+
+void createFolder(const fs::path& folder) {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec)
+        throw Error("Der Ordner \"" + folder.string() + "\" kann nicht angelegt werden: " + ec.message());
+}
+
+void moveFolder(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    fs::rename(from, to, ec);
+    if (ec)
+        throw Error("Der Ordner \"" + from.string() + "\" kann nicht nach \"" + to.string() +
+                    "\" verschoben werden: " + ec.message());
+}
+
+// The ship's previous mod folders, moved out of the game's sight until the new one is in place.
+class SetAsideFolders {
+public:
+    void add(const fs::path& original, const fs::path& aside) {
+        moveFolder(original, aside);
+        m_moved.emplace_back(original, aside);
+    }
+    // Puts every folder back under its name; best effort, as it runs while a failure is reported.
+    void restore() {
+        for (auto it = m_moved.rbegin(); it != m_moved.rend(); ++it) {
+            std::error_code ec;
+            fs::rename(it->second, it->first, ec);
+        }
+        m_moved.clear();
+    }
+    void discard() {
+        for (const auto& moved : m_moved)
+            DeleteFolder(moved.second);
+        m_moved.clear();
+    }
+
+private:
+    std::vector<std::pair<fs::path, fs::path>> m_moved;
+};
+
+} // namespace
+
+std::string ShipModFolderName(const std::string& modName, const std::string& shipGuid) {
+    return "[Spantora] " + modName + " (" + shipGuid + ")";
+}
+
+fs::path ActivateShip(const ShipForm& shown, const ActivationInputs& inputs) {
+    const Environment& e = env();
+    const fs::path xmla = e.xmlaDir;
+    const std::string& guid = shown.context.guid;
+    if (guid.empty())
+        throw Error("Es ist kein Schiff ausgewählt.");
+    std::error_code ec;
+    if (e.modLocation.empty() || !fs::is_directory(e.modLocation, ec))
+        throw Error("Der Mod-Ordner des Spiels \"" + e.modLocation + "\" fehlt.");
+    const fs::path modLocation = e.modLocation;
+
+    // Everything is read and composed before the first file is written.
+    const std::string modName = TransliterateUmlauts(shown.text("ShipName"));
+    checkFolderName(modName);
+    const std::string icon = shown.text("ShipIconLabel");
+    CheckShipIcons(xmla, icon);
+
+    ReloadShipDocuments(xmla);
+    const pugi::xml_node entry = FindShipEntry(ShipIndexRoot(), guid);
+    if (!entry)
+        throw Error("Das Schiff " + guid + " fehlt in der Datei ShipShort.xml.");
+    const std::string triggerGuid = ShipValue(entry, kShipTriggerGuid);
+    const std::string textGuid = ShipValue(entry, kShipInfoGuid);
+    if (triggerGuid.empty() || textGuid.empty())
+        throw Error("Das Schiff " + guid + " hat keine Freischalt- und Text-GUID und kann nicht aktiviert werden.");
+    const pugi::xml_node asset = FindShipAsset(ShipFullRoot(), guid, GuidForm::Quoted);
+    if (!asset)
+        throw Error("Das Schiff " + guid + " fehlt in der Datei ShipFull.xml.");
+
+    ModAssetsValues values;
+    values.shipGuid = guid;
+    values.triggerGuid = triggerGuid;
+    values.modName = modName;
+    values.workForce = shown.text("WorkForceGUID");
+    values.workAmount = shown.text("WorkAmount");
+    values.engine = shown.context.engine;
+    values.armed = shown.text("SetWeaponPanel") == "Bewaffnung entfernen";
+    const std::string userName = inputs.userName ? *inputs.userName : CurrentUserName();
+    pugi::xml_document assets;
+    BuildModAssets(assets, asset, values, ModHeaderLines(inputs.createdAt, userName));
+
+    const ShipTexts texts{guid, textGuid, shown.text("NewShipNameText"), shown.text("NewShipTextText")};
+    // The description tells of the ship as the data files hold it, as the window shows it again
+    // right after the activation.
+    const ShipForm stored = LoadShipForm(guid, e.decimalIsPoint);
+    const ModInfo info{ProgramVersion(), modName, ModSummary(stored), inputs.iconPicture};
+
+    // Build the new folder beside the mods.
+    removeLeftovers(modLocation, guid);
+    const fs::path staging = modLocation / stagingName(guid);
+    try {
+        const fs::path assetFolder = staging / "data" / "config" / "export" / "main" / "asset";
+        createFolder(assetFolder);
+        saveXml(assets, assetFolder / "assets.xml", XmlKind::ModAssets);
+        WriteShipTexts(staging, texts);
+        CopyShipIcons(xmla, staging, icon);
+        saveXml(assets, xmla / (guid + ".xml"), XmlKind::ModAssets);
+        WriteModInfo(xmla, staging, info);
+    } catch (...) {
+        DeleteFolder(staging);
+        throw;
+    }
+
+    // Swap it in for the ship's old folders (a renamed ship leaves one under its old name).
+    const fs::path target = modLocation / ShipModFolderName(modName, guid);
+    SetAsideFolders previous;
+    try {
+        ListActivatedMods();
+        int n = 0;
+        for (const std::string& name : activatedModFolders()) {
+            if (name.find(guid) == std::string::npos || !fs::is_directory(modLocation / name, ec))
+                continue;
+            previous.add(modLocation / name, modLocation / (setAsidePrefix(guid) + std::to_string(n++)));
+        }
+        moveFolder(staging, target);
+    } catch (...) {
+        previous.restore();
+        DeleteFolder(staging);
+        ListActivatedMods();
+        throw;
+    }
+
+    try {
+        pugi::xml_document index;
+        LoadShipIndex(index, xmla);
+        const pugi::xml_node fresh = FindShipEntry(index.document_element(), guid);
+        if (!fresh)
+            throw Error("Das Schiff " + guid + " fehlt in der Datei ShipShort.xml.");
+        MarkEntryActivated(fresh);
+        SaveShipIndex(index, xmla);
+    } catch (...) {
+        DeleteFolder(target);
+        previous.restore();
+        ListActivatedMods();
+        throw;
+    }
+    previous.discard();
+    ReloadShipIndexDoc(xmla);
+    ListActivatedMods();
+    return target;
+}
+
+} // namespace ms

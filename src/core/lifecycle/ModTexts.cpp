@@ -1,0 +1,65 @@
+#include "lifecycle/ModTexts.h"
+
+#include "shell/AtomicFile.h"
+#include "shell/Error.h"
+#include "shell/XmlFile.h"
+
+#include <vector>
+
+namespace ms {
+namespace fs = std::filesystem;
+
+std::string XmlElementText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r')
+                break;
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string ShipTextsFile(const ShipTexts& texts) {
+    const std::vector<std::string> lines{
+        "<ModOps>",
+        "<ModOp Type=\"add\" Path=\"/TextExport/Texts\">",
+        "<Text>",
+        "\t<GUID>" + XmlElementText(texts.shipGuid) + "</GUID>",
+        "\t<Text>" + XmlElementText(texts.name) + "</Text>",
+        "</Text>",
+        "</ModOp>",
+        "<ModOp Type=\"add\" Path=\"/TextExport/Texts\">",
+        "<Text>",
+        "\t<GUID>" + XmlElementText(texts.textGuid) + "</GUID>",
+        "\t<Text>" + XmlElementText(texts.description) + "</Text>",
+        "</Text>",
+        "</ModOp>",
+        "</ModOps>",
+    };
+    // The lines are fixed, so the file is written line by line rather than re-indented; its byte
+    // order mark and line ends still come from the one table of formats.
+    const XmlFormat& format = xmlFormat(XmlKind::ModTexts);
+    const char* lineEnd = format.crlf ? "\r\n" : "\n";
+    std::string bytes = format.byteOrderMark ? "\xEF\xBB\xBF" : "";
+    for (const std::string& line : lines)
+        bytes += line + lineEnd;
+    return bytes;
+}
+
+void WriteShipTexts(const fs::path& modFolder, const ShipTexts& texts) {
+    const fs::path folder = modFolder / "data" / "config" / "gui";
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec)
+        throw Error("Der Ordner \"" + folder.string() + "\" kann nicht angelegt werden: " + ec.message());
+    writeFileAtomic(folder / "texts_german.xml", ShipTextsFile(texts));
+}
+
+} // namespace ms
