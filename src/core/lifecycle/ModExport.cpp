@@ -196,4 +196,9 @@ fs::path ActivateShip(const ShipForm& shown, const ActivationInputs& inputs) {
     return target;
 }
 
+fs::path ActivateShip(const std::string& guid, const ActivationInputs& inputs) {
+    ReloadShipDocuments(env().xmlaDir);
+    return ActivateShip(LoadShipForm(guid, env().decimalIsPoint), inputs);
+}
+
 } // namespace ms

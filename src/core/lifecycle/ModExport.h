@@ -37,4 +37,8 @@ std::string ShipModFolderName(const std::string& modName, const std::string& shi
 // The caller then refreshes the ship list, selects the ship again and shows it (ShowShip).
 std::filesystem::path ActivateShip(const ShipForm& shown, const ActivationInputs& inputs);
 
+// The same for the ship as ShowShip shows it from the data files: the rewrite of an activated
+// ship's mod at the end of its save, after the save has shown the ship again.
+std::filesystem::path ActivateShip(const std::string& guid, const ActivationInputs& inputs);
+
 } // namespace ms

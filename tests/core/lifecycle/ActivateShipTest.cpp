@@ -2,6 +2,7 @@
 #include "lifecycle/ModExport.h"
 #include "lifecycle/ModInfo.h"
 #include "lifecycle/ModTexts.h"
+#include "lifecycle/ShipSave.h"
 #include "core/lifecycle/ActivationFixture.h"
 #include "shell/AtomicFile.h"
 #include "shell/Base64.h"
@@ -253,6 +254,38 @@ TEST_F(ActivateShip, RenamedShipLeavesOnlyTheFolderUnderItsNewName) {
     EXPECT_EQ(modEntries(), (std::set<std::string>{renamed.filename().string()}));
 }
 
+TEST_F(ActivateShip, SaveOfAnActivatedShipRewritesItsModUnderTheNewName) {
+    createShip("100438", "2000501100", "Schoner (neu)");
+    const fs::path old = activate("2000501100");
+    ms::ShipForm form = shown("2000501100");
+    form.set("NewShipNameText", "Flinke Möwe");
+    form.set("StackLimit", "120");
+    ms::SaveShipHooks hooks;
+    hooks.activateShip = [](const std::string& guid) { ms::ActivateShip(guid, inputs()); };
+    ms::SaveShip(xmla, form, hooks);
+
+    const fs::path renamed = mods / "[Spantora] Flinke Moewe (2000501100)";
+    EXPECT_EQ(modEntries(), (std::set<std::string>{renamed.filename().string()}));
+    const auto doc = parseFile(renamed / kAssetsPath);
+    EXPECT_STREQ(doc.select_node("//ModOp[@GUID='100440']/Asset/Values/ItemContainer/StackLimit").node().text().get(),
+                 "120");
+    EXPECT_NE(readFile(renamed / kTextsPath).find("<Text>Flinke Möwe</Text>"), std::string::npos);
+    EXPECT_NE(mstest::jsonString(readFile(renamed / "modinfo.json"), "Description", "German")
+                  .value_or("")
+                  .find(" Ladekapazität : 120 pro Kammer - "),
+              std::string::npos);
+}
+
+TEST_F(ActivateShip, SaveOfAShipNotActivatedWritesNoMod) {
+    createShip("100438", "2000501100", "Schoner (neu)");
+    bool called = false;
+    ms::SaveShipHooks hooks;
+    hooks.activateShip = [&](const std::string&) { called = true; };
+    ms::SaveShip(xmla, shown("2000501100"), hooks);
+    EXPECT_FALSE(called);
+    EXPECT_TRUE(modEntries().empty());
+}
+
 TEST_F(ActivateShip, TextsFileCarriesTheFieldsAsTyped) {
     createShip("100438", "2000501100", "Schoner (neu)");
     ms::ShipForm form = shown("2000501100");
@@ -384,6 +417,29 @@ TEST_F(ActivateShipFailure, BlockedTargetPutsThePreviousFolderBack) {
     EXPECT_THROW(activate("2000501100"), ms::Error);
     EXPECT_EQ(tree(mods), modsBefore);
     EXPECT_EQ(readFile(xmla / "ShipShort.xml"), indexBefore);
+}
+
+TEST_F(ActivateShipFailure, FailedIndexWriteTakesTheNewFolderBackOut) {
+    // Small icons and a long index, so that only the index is long enough to hit the failing write.
+    mstest::writeFile(xmla / "NewShipIcon/icon_ship_schooner.png", "png");
+    mstest::writeFile(xmla / "NewShipIcon/icon_ship_schooner.dds", "dds");
+    pugi::xml_document index;
+    ms::LoadShipIndex(index, xmla);
+    const pugi::xml_node model = ms::FindShipEntry(index.document_element(), "100438");
+    for (int i = 0; i < 80; ++i) {
+        pugi::xml_node copy = index.document_element().append_copy(model);
+        ms::SetShipValue(copy, ms::kShipGuid, std::to_string(3000000000LL + i));
+    }
+    ms::SaveShipIndex(index, xmla);
+    indexBefore = readFile(xmla / "ShipShort.xml");
+    ASSERT_GT(indexBefore.size(), 20000u);
+    const ms::ShipForm form = shown("2000501100");
+    ASSERT_LT(readFile(previous / kAssetsPath).size(), 15000u);
+
+    ms::setAtomicWriteFailureAfter(15000);
+    EXPECT_THROW(ms::ActivateShip(form, inputs()), ms::Error);
+    ms::setAtomicWriteFailureAfter(-1);
+    expectNothingChanged();
 }
 
 TEST_F(ActivateShipFailure, MissingModsFolderOrUnusableNameChangesNothing) {
