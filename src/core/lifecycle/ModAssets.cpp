@@ -7,7 +7,8 @@ namespace ms {
 namespace {
 
 constexpr std::string_view kLoadingRulesComment =
-    " Anpassen der Ladeautomatik der Häfen auf das gestiegen Ladevermögen dieses Schiffes, Schiffe die weniger "
+    " Anpassen der Ladeautomatik der Häfen auf das gestiegen Ladevermögen dieses Schiffes, Schiffe die "
+    "weniger "
     "laden können laden auch weniger (Luftschiff zum Beispiel) ";
 constexpr const char* kPoolPath = "Values/ItemEffectTargetPool/EffectTargetGUIDs";
 
@@ -48,7 +49,8 @@ pugi::xml_node add(pugi::xml_node parent, const char* name, std::string_view tex
     return node;
 }
 
-pugi::xml_node addModOp(pugi::xml_node modOps, std::initializer_list<std::pair<const char*, const char*>> attributes) {
+pugi::xml_node addModOp(pugi::xml_node modOps,
+                        std::initializer_list<std::pair<const char*, const char*>> attributes) {
     pugi::xml_node op = modOps.append_child("ModOp");
     for (const auto& [name, value] : attributes)
         op.append_attribute(name).set_value(value);
@@ -139,7 +141,8 @@ void BuildModAssets(pugi::xml_document& doc, pugi::xml_node asset, const ModAsse
     doc.reset();
     for (const std::string& line : headerLines) {
         // The lines are whole comments; the document holds what stands between "<!--" and "-->".
-        if (line.size() < 7 || line.compare(0, 4, "<!--") != 0 || line.compare(line.size() - 3, 3, "-->") != 0)
+        if (line.size() < 7 || line.compare(0, 4, "<!--") != 0 ||
+            line.compare(line.size() - 3, 3, "-->") != 0)
             throw Error("Interner Fehler: ungültige Kopfzeile der Mod-Datei.");
         doc.append_child(pugi::node_comment).set_value(line.substr(4, line.size() - 7).c_str());
     }

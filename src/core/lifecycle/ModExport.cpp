@@ -26,13 +26,18 @@ namespace {
 
 // Names of the folders an activation works with beside the mods. They lack "[Spantora]", so
 // neither the list of activated mods nor a later DeleteShipModFolders ever counts them.
-std::string stagingName(const std::string& guid) { return ".Spantora-Aktivierung " + guid; }
-std::string setAsidePrefix(const std::string& guid) { return ".Spantora-Sicherung " + guid + " "; }
+std::string stagingName(const std::string& guid) {
+    return ".Spantora-Aktivierung " + guid;
+}
+std::string setAsidePrefix(const std::string& guid) {
+    return ".Spantora-Sicherung " + guid + " ";
+}
 
 void checkFolderName(const std::string& modName) {
     for (const char c : modName)
         if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20)
-            throw Error("Der Schiffsname \"" + modName + "\" enthält Zeichen, die in einem Ordnernamen nicht erlaubt sind.");
+            throw Error("Der Schiffsname \"" + modName +
+                        "\" enthält Zeichen, die in einem Ordnernamen nicht erlaubt sind.");
 }
 
 // What an interrupted activation may have left behind: it is rebuilt anyway.
@@ -65,7 +70,7 @@ void moveFolder(const fs::path& from, const fs::path& to) {
 
 // The ship's previous mod folders, moved out of the game's sight until the new one is in place.
 class SetAsideFolders {
-public:
+  public:
     void add(const fs::path& original, const fs::path& aside) {
         moveFolder(original, aside);
         m_moved.emplace_back(original, aside);
@@ -84,7 +89,7 @@ public:
         m_moved.clear();
     }
 
-private:
+  private:
     std::vector<std::pair<fs::path, fs::path>> m_moved;
 };
 
@@ -118,7 +123,8 @@ fs::path ActivateShip(const ShipForm& shown, const ActivationInputs& inputs) {
     const std::string triggerGuid = ShipValue(entry, kShipTriggerGuid);
     const std::string textGuid = ShipValue(entry, kShipInfoGuid);
     if (triggerGuid.empty() || textGuid.empty())
-        throw Error("Das Schiff " + guid + " hat keine Freischalt- und Text-GUID und kann nicht aktiviert werden.");
+        throw Error("Das Schiff " + guid +
+                    " hat keine Freischalt- und Text-GUID und kann nicht aktiviert werden.");
     const pugi::xml_node asset = FindShipAsset(ShipFullRoot(), guid, GuidForm::Quoted);
     if (!asset)
         throw Error("Das Schiff " + guid + " fehlt in der Datei ShipFull.xml.");

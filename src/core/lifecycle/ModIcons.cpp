@@ -38,7 +38,8 @@ void CopyShipIcons(const fs::path& xmlaDir, const fs::path& modFolder, std::stri
     if (ec)
         throw Error("Der Ordner \"" + folder.string() + "\" kann nicht angelegt werden: " + ec.message());
     for (const char* extension : kIconExtensions)
-        writeFileAtomic(folder / (std::string(icon) + extension), readFileBytes(iconSource(xmlaDir, icon, extension)));
+        writeFileAtomic(folder / (std::string(icon) + extension),
+                        readFileBytes(iconSource(xmlaDir, icon, extension)));
 }
 
 } // namespace ms

@@ -11,7 +11,8 @@ namespace ms {
 std::string ModSummary(const ShipForm& shownShip) {
     const ShipSummary& s = shownShip.summary;
     const std::string& weaponSet = shownShip.text("WeaponSet");
-    std::string text = "Baufreigabe ab: " + shownShip.text("WorkAmount") + " " + shownShip.text("WorkForceGUID") + " - ";
+    std::string text =
+        "Baufreigabe ab: " + shownShip.text("WorkAmount") + " " + shownShip.text("WorkForceGUID") + " - ";
     text += "Betriebskosten:  - ";
     for (const std::string& line : s.costLines)
         text += " " + line + " - ";
@@ -48,8 +49,9 @@ std::string ModInfoFile(const ModInfo& info) {
     languageBlock("Description", "Marvessa Spantora : " + JsonEscape(info.summary));
     lines.push_back("  \"KnownIssues\": [");
     lines.push_back("    {");
-    lines.push_back("      \"German\": \"Löschen Sie die erzeugten Schiffe immer nur innerhalb des Programms Marvessa "
-                    "Spantora, um Probleme mit den Schiffswerften zu vermeiden.\",");
+    lines.push_back(
+        "      \"German\": \"Löschen Sie die erzeugten Schiffe immer nur innerhalb des Programms Marvessa "
+        "Spantora, um Probleme mit den Schiffswerften zu vermeiden.\",");
     for (const std::string& language : otherLanguages)
         lines.push_back("  " + language);
     lines.push_back("    }");
@@ -66,7 +68,8 @@ std::string ModInfoFile(const ModInfo& info) {
     return bytes;
 }
 
-void WriteModInfo(const std::filesystem::path& xmlaDir, const std::filesystem::path& modFolder, const ModInfo& info) {
+void WriteModInfo(const std::filesystem::path& xmlaDir, const std::filesystem::path& modFolder,
+                  const ModInfo& info) {
     writeFileAtomic(xmlaDir / "Active.png", info.picture);
     writeFileAtomic(modFolder / "modinfo.json", ModInfoFile(info));
 }

@@ -17,16 +17,17 @@ std::string ModSummary(const ShipForm& shownShip);
 
 // What modinfo.json says besides the fixed lines.
 struct ModInfo {
-    std::string version;  // ProgramVersion()
-    std::string modName;  // N
-    std::string summary;  // ModSummary
-    std::string picture;  // the PNG bytes of the ship's icon picture (Active.png)
+    std::string version; // ProgramVersion()
+    std::string modName; // N
+    std::string summary; // ModSummary
+    std::string picture; // the PNG bytes of the ship's icon picture (Active.png)
 };
 
 // The 44 lines of modinfo.json with CR LF, no byte-order mark; every value JSON-escaped.
 std::string ModInfoFile(const ModInfo& info);
 
 // Writes the picture to xmlaDir/Active.png and the description to modFolder/modinfo.json.
-void WriteModInfo(const std::filesystem::path& xmlaDir, const std::filesystem::path& modFolder, const ModInfo& info);
+void WriteModInfo(const std::filesystem::path& xmlaDir, const std::filesystem::path& modFolder,
+                  const ModInfo& info);
 
 } // namespace ms

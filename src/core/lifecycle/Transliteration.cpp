@@ -20,7 +20,8 @@ std::string TransliterateUmlauts(std::string_view text) {
     }};
     std::string result(text);
     for (const Replacement& r : replacements) {
-        for (size_t pos = result.find(r.from); pos != std::string::npos; pos = result.find(r.from, pos + r.to.size()))
+        for (size_t pos = result.find(r.from); pos != std::string::npos;
+             pos = result.find(r.from, pos + r.to.size()))
             result.replace(pos, r.from.size(), r.to);
     }
     return result;

@@ -8,7 +8,8 @@ std::string Base64Encode(std::string_view bytes) {
     out.reserve((bytes.size() + 2) / 3 * 4);
     size_t i = 0;
     for (; i + 3 <= bytes.size(); i += 3) {
-        const unsigned v = static_cast<unsigned char>(bytes[i]) << 16 | static_cast<unsigned char>(bytes[i + 1]) << 8 |
+        const unsigned v = static_cast<unsigned char>(bytes[i]) << 16 |
+                           static_cast<unsigned char>(bytes[i + 1]) << 8 |
                            static_cast<unsigned char>(bytes[i + 2]);
         out += alphabet[v >> 18 & 63];
         out += alphabet[v >> 12 & 63];

@@ -1,9 +1,9 @@
+#include "core/lifecycle/ActivationFixture.h"
 #include "lifecycle/ModAssets.h"
 #include "lifecycle/ModExport.h"
 #include "lifecycle/ModInfo.h"
 #include "lifecycle/ModTexts.h"
 #include "lifecycle/ShipSave.h"
-#include "core/lifecycle/ActivationFixture.h"
 #include "shell/AtomicFile.h"
 #include "shell/Base64.h"
 #include "shell/Error.h"
@@ -38,7 +38,8 @@ pugi::xml_document parseFile(const fs::path& file) {
 
 std::vector<std::string> poolGuids(const pugi::xml_document& doc) {
     std::vector<std::string> guids;
-    for (const auto& op : doc.select_nodes("/ModOps/ModOp[@Path='Values/ItemEffectTargetPool/EffectTargetGUIDs']")) {
+    for (const auto& op :
+         doc.select_nodes("/ModOps/ModOp[@Path='Values/ItemEffectTargetPool/EffectTargetGUIDs']")) {
         EXPECT_STREQ(op.node().select_node("Item/GUID").node().text().get(), "2000501100");
         guids.push_back(op.node().attribute("GUID").value());
     }
@@ -53,13 +54,15 @@ TEST_F(ActivateShip, FolderAndTriggerNamesUseTheTransliteratedName) {
     EXPECT_EQ(folder, mods / "[Spantora] Koenigl. Linienschiff (neu) (2000501100)");
     EXPECT_EQ(modEntries(), (std::set<std::string>{"[Spantora] Koenigl. Linienschiff (neu) (2000501100)"}));
     const auto assets = parseFile(folder / kAssetsPath);
-    EXPECT_STREQ(assets.select_node("/ModOps/ModOp[@GUID='133922']/Asset/Values/Standard/Name").node().text().get(),
-                 "UNLOCK Koenigl. Linienschiff (neu)");
+    EXPECT_STREQ(
+        assets.select_node("/ModOps/ModOp[@GUID='133922']/Asset/Values/Standard/Name").node().text().get(),
+        "UNLOCK Koenigl. Linienschiff (neu)");
     const std::string info = readFile(folder / "modinfo.json");
     EXPECT_EQ(mstest::jsonString(info, "ModID"), "Koenigl. Linienschiff (neu)");
     EXPECT_EQ(mstest::jsonString(info, "ModName", "German"), "Koenigl. Linienschiff (neu)");
     // The game text keeps the name as typed.
-    EXPECT_NE(readFile(folder / kTextsPath).find("\t<Text>Königl. Linienschiff (neu)</Text>\r\n"), std::string::npos);
+    EXPECT_NE(readFile(folder / kTextsPath).find("\t<Text>Königl. Linienschiff (neu)</Text>\r\n"),
+              std::string::npos);
     EXPECT_EQ(ms::activatedModFolders(), (std::vector<std::string>{folder.filename().string()}));
 }
 
@@ -167,8 +170,9 @@ TEST_F(ActivateShip, SchoonerShipIsExportedAsUnarmedTradeShip) {
 
     const auto doc = parseFile(folder / kAssetsPath);
     EXPECT_FALSE(doc.select_node("/ModOps/ModOp[@GUID='100440']/Asset/Values/Attacker"));
-    EXPECT_STREQ(doc.select_node("/ModOps/ModOp[@GUID='100440']/Asset/Values/Standard/Base").node().text().get(),
-                 "100438");
+    EXPECT_STREQ(
+        doc.select_node("/ModOps/ModOp[@GUID='100440']/Asset/Values/Standard/Base").node().text().get(),
+        "100438");
     EXPECT_EQ(poolGuids(doc), (std::vector<std::string>{"191454", "191455", "193982"}));
     // The working file carries the same text.
     EXPECT_EQ(readFile(xmla / "2000501100.xml"), bytes);
@@ -235,8 +239,8 @@ TEST_F(ActivateShip, TwiceLeavesOneFolderAndLeavesOtherModsAlone) {
     const fs::path other = activate("2000501101");
     activate("2000501100");
     const fs::path folder = activate("2000501100");
-    EXPECT_EQ(modEntries(), (std::set<std::string>{"[Spantora] AW Neue Segelschiffswerft", other.filename().string(),
-                                                   folder.filename().string()}));
+    EXPECT_EQ(modEntries(), (std::set<std::string>{"[Spantora] AW Neue Segelschiffswerft",
+                                                   other.filename().string(), folder.filename().string()}));
     EXPECT_TRUE(fs::exists(other / kAssetsPath));
 }
 
@@ -246,7 +250,8 @@ TEST_F(ActivateShip, RenamedShipLeavesOnlyTheFolderUnderItsNewName) {
     // What the save does to the index before it activates again.
     pugi::xml_document index;
     ms::LoadShipIndex(index, xmla);
-    ms::SetSavedEntryValues(ms::FindShipEntry(index.document_element(), "2000501100"), "15000001", "1", "Flinke Möwe");
+    ms::SetSavedEntryValues(ms::FindShipEntry(index.document_element(), "2000501100"), "15000001", "1",
+                            "Flinke Möwe");
     ms::SaveShipIndex(index, xmla);
     const fs::path renamed = activate("2000501100");
     EXPECT_EQ(renamed.filename(), "[Spantora] Flinke Moewe (2000501100)");
@@ -267,8 +272,9 @@ TEST_F(ActivateShip, SaveOfAnActivatedShipRewritesItsModUnderTheNewName) {
     const fs::path renamed = mods / "[Spantora] Flinke Moewe (2000501100)";
     EXPECT_EQ(modEntries(), (std::set<std::string>{renamed.filename().string()}));
     const auto doc = parseFile(renamed / kAssetsPath);
-    EXPECT_STREQ(doc.select_node("//ModOp[@GUID='100440']/Asset/Values/ItemContainer/StackLimit").node().text().get(),
-                 "120");
+    EXPECT_STREQ(
+        doc.select_node("//ModOp[@GUID='100440']/Asset/Values/ItemContainer/StackLimit").node().text().get(),
+        "120");
     EXPECT_NE(readFile(renamed / kTextsPath).find("<Text>Flinke Möwe</Text>"), std::string::npos);
     EXPECT_NE(mstest::jsonString(readFile(renamed / "modinfo.json"), "Description", "German")
                   .value_or("")
@@ -310,12 +316,17 @@ TEST_F(ActivateShip, ModInfoDescribesTheStoredShipWithItsPicture) {
     ASSERT_TRUE(check.ok) << check.error;
     EXPECT_EQ(mstest::jsonString(info, "Version"), ms::ProgramVersion());
     EXPECT_EQ(mstest::jsonString(info, "Description", "German"), "Marvessa Spantora : " + summary);
-    EXPECT_EQ(summary.rfind("Baufreigabe ab: 1 15000001 - Betriebskosten:  -  20 Bretter -  10 Segel - Allgemein:  - ", 0), 0u)
+    EXPECT_EQ(
+        summary.rfind(
+            "Baufreigabe ab: 1 15000001 - Betriebskosten:  -  20 Bretter -  10 Segel - Allgemein:  - ", 0),
+        0u)
         << summary;
     EXPECT_EQ(mstest::jsonString(info, "Image"), ms::Base64Encode(inputs().iconPicture));
     EXPECT_EQ(readFile(xmla / "Active.png"), inputs().iconPicture);
-    EXPECT_EQ(readFile(folder / "data/icon/icon_ship_schooner.png"), readFile(xmla / "NewShipIcon/icon_ship_schooner.png"));
-    EXPECT_EQ(readFile(folder / "data/icon/icon_ship_schooner.dds"), readFile(xmla / "NewShipIcon/icon_ship_schooner.dds"));
+    EXPECT_EQ(readFile(folder / "data/icon/icon_ship_schooner.png"),
+              readFile(xmla / "NewShipIcon/icon_ship_schooner.png"));
+    EXPECT_EQ(readFile(folder / "data/icon/icon_ship_schooner.dds"),
+              readFile(xmla / "NewShipIcon/icon_ship_schooner.dds"));
 }
 
 TEST_F(ActivateShip, SteamshipSummaryHasOneSpeedTextAfterASailingShip) {
@@ -324,7 +335,8 @@ TEST_F(ActivateShip, SteamshipSummaryHasOneSpeedTextAfterASailingShip) {
     activate("2000501100");
     const std::string info = readFile(activate("2000501101") / "modinfo.json");
     const std::string description = mstest::jsonString(info, "Description", "German").value_or("");
-    EXPECT_NE(description.find("Allgemein:  -  max/min. Geschwindigkeit : 10,4 kn. -  Trefferpunkte"), std::string::npos)
+    EXPECT_NE(description.find("Allgemein:  -  max/min. Geschwindigkeit : 10,4 kn. -  Trefferpunkte"),
+              std::string::npos)
         << description;
     EXPECT_EQ(description.find("Segelgeschwindigkeit"), std::string::npos);
 }
@@ -356,14 +368,15 @@ TEST_F(ActivateShip, UserNameDefaultsToTheLoggedOnUser) {
 // --- failures --------------------------------------------------------------------------------------
 
 class ActivateShipFailure : public ActivateShip {
-protected:
+  protected:
     void SetUp() override {
         createShip("100438", "2000501100", "Schoner (neu)");
         previous = activate("2000501100");
         // The save renames the ship; the next activation would replace the old folder.
         pugi::xml_document index;
         ms::LoadShipIndex(index, xmla);
-        ms::SetSavedEntryValues(ms::FindShipEntry(index.document_element(), "2000501100"), "15000001", "1", "Neu");
+        ms::SetSavedEntryValues(ms::FindShipEntry(index.document_element(), "2000501100"), "15000001", "1",
+                                "Neu");
         ms::SaveShipIndex(index, xmla);
         modsBefore = tree(mods);
         indexBefore = readFile(xmla / "ShipShort.xml");

@@ -23,7 +23,7 @@ namespace mstest {
 // makes them: a copy of the template's record with the new identity and Standard/Base, and a copy
 // of its index entry.
 class ActivationFixture {
-public:
+  public:
     ActivationFixture() {
         namespace fs = std::filesystem;
         xmla = dir.path() / "XMLA";
@@ -31,7 +31,8 @@ public:
         for (const auto& e : fs::directory_iterator(SPANTORA_DATA_DIR))
             if (e.is_regular_file())
                 fs::copy_file(e.path(), xmla / e.path().filename());
-        fs::copy(fs::path(SPANTORA_DATA_DIR) / "NewShipIcon", xmla / "NewShipIcon", fs::copy_options::recursive);
+        fs::copy(fs::path(SPANTORA_DATA_DIR) / "NewShipIcon", xmla / "NewShipIcon",
+                 fs::copy_options::recursive);
         mods = dir.path() / "mods";
         fs::create_directories(mods);
         m_saved = ms::env();
@@ -53,7 +54,8 @@ public:
         const std::string triggerGuid = std::to_string(std::stoll(guid) + 200);
         pugi::xml_document full;
         ms::loadXml(full, xmla / "ShipFull.xml");
-        const pugi::xml_node tpl = ms::FindShipAsset(full.document_element(), templateGuid, ms::GuidForm::Quoted);
+        const pugi::xml_node tpl =
+            ms::FindShipAsset(full.document_element(), templateGuid, ms::GuidForm::Quoted);
         pugi::xml_node copy = full.document_element().append_copy(tpl);
         pugi::xml_node standard = copy.child("Values").child("Standard");
         standard.child("GUID").text().set(guid.c_str());
@@ -63,8 +65,8 @@ public:
 
         const pugi::xml_node entry = ms::FindShipEntry(ms::ShipIndexRoot(), templateGuid);
         ms::AddShipIndexEntry(xmla, templateGuid,
-                              {guid, name, ms::ShipValue(entry, "WorkForce"), ms::ShipValue(entry, "WorkAmount"),
-                               textGuid, triggerGuid});
+                              {guid, name, ms::ShipValue(entry, "WorkForce"),
+                               ms::ShipValue(entry, "WorkAmount"), textGuid, triggerGuid});
         ms::ReloadShipDocuments(xmla);
     }
 
@@ -82,13 +84,16 @@ public:
         return in;
     }
 
-    std::filesystem::path activate(const std::string& guid) { return ms::ActivateShip(shown(guid), inputs()); }
+    std::filesystem::path activate(const std::string& guid) {
+        return ms::ActivateShip(shown(guid), inputs());
+    }
 
     // Every file below `root` by relative path, with its bytes: proof that nothing changed.
     static std::map<std::string, std::string> tree(const std::filesystem::path& root) {
         std::map<std::string, std::string> files;
         for (const auto& e : std::filesystem::recursive_directory_iterator(root))
-            files[std::filesystem::relative(e.path(), root).string()] = e.is_regular_file() ? readFile(e.path()) : "<dir>";
+            files[std::filesystem::relative(e.path(), root).string()] =
+                e.is_regular_file() ? readFile(e.path()) : "<dir>";
         return files;
     }
 
@@ -109,7 +114,7 @@ public:
     std::filesystem::path xmla;
     std::filesystem::path mods;
 
-private:
+  private:
     ms::Environment m_saved;
 };
 

@@ -40,7 +40,7 @@ TEST(ModHeader, LinesAreTheRulesAndPaddedTexts) {
 
 TEST(ModHeader, UserNameIsTrimmedAndCharactersAreCountedNotBytes) {
     const auto lines = ms::ModHeaderLines("1.2.2024 9:00:00", "  Jürgen Müller  ");
-        EXPECT_EQ(lines[3], "<!-- * by: Jürgen Müller" + std::string(119 - 24, ' ') + "* -->");
+    EXPECT_EQ(lines[3], "<!-- * by: Jürgen Müller" + std::string(119 - 24, ' ') + "* -->");
     EXPECT_EQ(characters(lines[3]), 124u);
 }
 
@@ -67,9 +67,10 @@ pugi::xml_document parse(const std::string& xml) {
 }
 
 TEST(ExportRecord, UnarmedShipLosesAttackerAndBecomesTradeShip) {
-    auto doc = parse("<Asset><Template>WarShip</Template><Values><Standard><GUID>1</GUID></Standard>"
-                     "<Attackable><WeaponSet>0</WeaponSet></Attackable><Attacker><BaseDamage>0</BaseDamage></Attacker>"
-                     "<Cost/></Values></Asset>");
+    auto doc = parse(
+        "<Asset><Template>WarShip</Template><Values><Standard><GUID>1</GUID></Standard>"
+        "<Attackable><WeaponSet>0</WeaponSet></Attackable><Attacker><BaseDamage>0</BaseDamage></Attacker>"
+        "<Cost/></Values></Asset>");
     ms::PrepareExportRecord(doc.document_element());
     EXPECT_STREQ(doc.select_node("/Asset/Template").node().text().get(), "TradeShip");
     EXPECT_FALSE(doc.select_node("/Asset/Values/Attacker"));
@@ -77,8 +78,9 @@ TEST(ExportRecord, UnarmedShipLosesAttackerAndBecomesTradeShip) {
 }
 
 TEST(ExportRecord, ArmedShipKeepsAttackerAndBecomesWarShip) {
-    auto doc = parse("<Asset><Template>TradeShip</Template><Values><Attackable><WeaponSet>1</WeaponSet></Attackable>"
-                     "<Attacker><BaseDamage>20</BaseDamage></Attacker></Values></Asset>");
+    auto doc =
+        parse("<Asset><Template>TradeShip</Template><Values><Attackable><WeaponSet>1</WeaponSet></Attackable>"
+              "<Attacker><BaseDamage>20</BaseDamage></Attacker></Values></Asset>");
     ms::PrepareExportRecord(doc.document_element());
     EXPECT_STREQ(doc.select_node("/Asset/Template").node().text().get(), "WarShip");
     EXPECT_STREQ(doc.select_node("/Asset/Values/Attacker/BaseDamage").node().text().get(), "20");
@@ -93,14 +95,16 @@ TEST(ExportRecord, WithoutWeaponSetTheRecordIsATradeShipWithItsAttacker) {
 
 std::vector<std::string> poolGuids(const pugi::xml_document& doc) {
     std::vector<std::string> guids;
-    for (const auto& op : doc.select_nodes("/ModOps/ModOp[@Path='Values/ItemEffectTargetPool/EffectTargetGUIDs']"))
+    for (const auto& op :
+         doc.select_nodes("/ModOps/ModOp[@Path='Values/ItemEffectTargetPool/EffectTargetGUIDs']"))
         guids.push_back(op.node().attribute("GUID").value());
     return guids;
 }
 
 TEST(ModAssets, PoolsFollowEngineAndArmament) {
-    auto record = parse("<Asset><Template>X</Template><Values><Attackable><WeaponSet>0</WeaponSet></Attackable>"
-                        "</Values></Asset>");
+    auto record =
+        parse("<Asset><Template>X</Template><Values><Attackable><WeaponSet>0</WeaponSet></Attackable>"
+              "</Values></Asset>");
     const auto header = ms::ModHeaderLines("d", "u");
     const auto pools = [&](const std::string& engine, bool armed) {
         ms::ModAssetsValues v{"2000501100", "2000501300", "Name", "15000001", "1", engine, armed};

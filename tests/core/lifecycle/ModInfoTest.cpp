@@ -96,7 +96,8 @@ std::vector<std::string> crlfLines(const std::string& bytes) {
 }
 
 TEST(ModInfoFile, FortyFourLinesOfValidJson) {
-    const ms::ModInfo info{"9.1.0.0", "Koenigl. Linienschiff (neu)", "Baufreigabe ab: 1 15000001 - ", "\x89PNG"};
+    const ms::ModInfo info{"9.1.0.0", "Koenigl. Linienschiff (neu)", "Baufreigabe ab: 1 15000001 - ",
+                           "\x89PNG"};
     const std::string bytes = ms::ModInfoFile(info);
     ASSERT_EQ(bytes.substr(0, 3), "{\r\n");
     EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1);
@@ -108,8 +109,9 @@ TEST(ModInfoFile, FortyFourLinesOfValidJson) {
     EXPECT_EQ(lines[14], "    \"German\": \"Koenigl. Linienschiff (neu)\",");
     EXPECT_EQ(lines[19], "    \"Russian\": null");
     EXPECT_EQ(lines[22], "    \"German\": \"Marvessa Spantora : Baufreigabe ab: 1 15000001 - \",");
-    EXPECT_EQ(lines[31], "      \"German\": \"Löschen Sie die erzeugten Schiffe immer nur innerhalb des Programms "
-                         "Marvessa Spantora, um Probleme mit den Schiffswerften zu vermeiden.\",");
+    EXPECT_EQ(lines[31],
+              "      \"German\": \"Löschen Sie die erzeugten Schiffe immer nur innerhalb des Programms "
+              "Marvessa Spantora, um Probleme mit den Schiffswerften zu vermeiden.\",");
     EXPECT_EQ(lines[36], "      \"Russian\": null");
     EXPECT_EQ(lines[41], std::string("  \"CreatorContact\": \"") + ms::kModContactAddress + "\",");
     EXPECT_EQ(lines[42], "  \"Image\": \"iVBORw==\"");
@@ -118,9 +120,9 @@ TEST(ModInfoFile, FortyFourLinesOfValidJson) {
     const mstest::JsonCheck check = mstest::checkStrictJson(bytes);
     ASSERT_TRUE(check.ok) << check.error;
     EXPECT_EQ(check.topLevelKeys,
-              (std::vector<std::string>{"Version", "ModID", "IncompatibleIds", "ModDependencies", "Category", "ModName",
-                                        "Description", "KnownIssues", "DLCDependencies", "CreatorName",
-                                        "CreatorContact", "Image"}));
+              (std::vector<std::string>{"Version", "ModID", "IncompatibleIds", "ModDependencies", "Category",
+                                        "ModName", "Description", "KnownIssues", "DLCDependencies",
+                                        "CreatorName", "CreatorContact", "Image"}));
 }
 
 TEST(ModInfoFile, StaysValidWhateverTheNameAndSummaryHold) {
@@ -131,7 +133,8 @@ TEST(ModInfoFile, StaysValidWhateverTheNameAndSummaryHold) {
     ASSERT_TRUE(check.ok) << check.error;
     EXPECT_EQ(mstest::jsonString(bytes, "ModID"), name);
     EXPECT_EQ(mstest::jsonString(bytes, "ModName", "German"), name);
-    EXPECT_EQ(mstest::jsonString(bytes, "Description", "German").value_or("").substr(0, 25), "Marvessa Spantora : a\tb\nc");
+    EXPECT_EQ(mstest::jsonString(bytes, "Description", "German").value_or("").substr(0, 25),
+              "Marvessa Spantora : a\tb\nc");
     EXPECT_NE(bytes.find("a\\tb\\nc\\u0002\","), std::string::npos);
     EXPECT_EQ(crlfLines(bytes).size(), 44u);
 }

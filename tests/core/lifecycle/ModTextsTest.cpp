@@ -18,21 +18,23 @@ std::string crlf(const std::string& lf) {
 }
 
 TEST(ShipTextsFile, FourteenLinesWithByteOrderMarkCrLfAndEntityReferences) {
-    const ms::ShipTexts texts{"2000501100", "2000501200", "Schöner Schoner (neu)", "Segel & Kanonen <schnell> für Öl"};
-    const std::string expected = "\xEF\xBB\xBF" + crlf("<ModOps>\n"
-                                                        "<ModOp Type=\"add\" Path=\"/TextExport/Texts\">\n"
-                                                        "<Text>\n"
-                                                        "\t<GUID>2000501100</GUID>\n"
-                                                        "\t<Text>Schöner Schoner (neu)</Text>\n"
-                                                        "</Text>\n"
-                                                        "</ModOp>\n"
-                                                        "<ModOp Type=\"add\" Path=\"/TextExport/Texts\">\n"
-                                                        "<Text>\n"
-                                                        "\t<GUID>2000501200</GUID>\n"
-                                                        "\t<Text>Segel &amp; Kanonen &lt;schnell&gt; für Öl</Text>\n"
-                                                        "</Text>\n"
-                                                        "</ModOp>\n"
-                                                        "</ModOps>\n");
+    const ms::ShipTexts texts{"2000501100", "2000501200", "Schöner Schoner (neu)",
+                              "Segel & Kanonen <schnell> für Öl"};
+    const std::string expected =
+        "\xEF\xBB\xBF" + crlf("<ModOps>\n"
+                              "<ModOp Type=\"add\" Path=\"/TextExport/Texts\">\n"
+                              "<Text>\n"
+                              "\t<GUID>2000501100</GUID>\n"
+                              "\t<Text>Schöner Schoner (neu)</Text>\n"
+                              "</Text>\n"
+                              "</ModOp>\n"
+                              "<ModOp Type=\"add\" Path=\"/TextExport/Texts\">\n"
+                              "<Text>\n"
+                              "\t<GUID>2000501200</GUID>\n"
+                              "\t<Text>Segel &amp; Kanonen &lt;schnell&gt; für Öl</Text>\n"
+                              "</Text>\n"
+                              "</ModOp>\n"
+                              "</ModOps>\n");
     EXPECT_EQ(ms::ShipTextsFile(texts), expected);
 }
 
@@ -46,7 +48,8 @@ TEST(ShipTexts, WrittenBelowTheModFolderCreatingItsFolders) {
     mstest::TempDir dir;
     const auto mod = dir / "[Spantora] X (1)";
     ms::WriteShipTexts(mod, {"1", "2", "n", "d"});
-    EXPECT_EQ(mstest::readFile(mod / "data/config/gui/texts_german.xml"), ms::ShipTextsFile({"1", "2", "n", "d"}));
+    EXPECT_EQ(mstest::readFile(mod / "data/config/gui/texts_german.xml"),
+              ms::ShipTextsFile({"1", "2", "n", "d"}));
 }
 
 TEST(ShipIcons, BothFilesAreCopiedAndReplaceOlderOnes) {
