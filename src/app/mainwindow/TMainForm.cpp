@@ -462,8 +462,8 @@ void TMainForm::buildHelpArea() {
     font.setPointSize(9);
     font.setBold(true);
     font.setItalic(true);
-    const auto helpLabel = [&](const QString& name, const QRect& geometry) {
-        auto* label = new QLabel(name, this);
+    const auto helpLabel = [&](const QString& name, const QString& placeholder, const QRect& geometry) {
+        auto* label = new QLabel(placeholder, this);
         label->setObjectName(name);
         label->setGeometry(geometry);
         label->setFont(font);
@@ -473,8 +473,8 @@ void TMainForm::buildHelpArea() {
         setTextColour(label, QColor(70, 57, 48));
         return label;
     };
-    m_helpHeaderLabel = helpLabel(QStringLiteral("HelpHeaderLabel"), QRect(1027, 310, 230, 21));
-    m_helpLabel = helpLabel(QStringLiteral("HelpLabel"), QRect(1027, 333, 230, 360));
+    m_helpHeaderLabel = helpLabel(QStringLiteral("HelpHeaderLabel"), QStringLiteral("HelpHeader"), QRect(1027, 310, 230, 21));
+    m_helpLabel = helpLabel(QStringLiteral("HelpLabel"), QStringLiteral("HelpLabel"), QRect(1027, 333, 230, 360));
 }
 
 void TMainForm::installHelpTracking() {
@@ -904,9 +904,15 @@ void TMainForm::showHelpFor(QWidget* widget) {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (event->type() == QEvent::MouseMove && widget) {
+        // An unhandled move travels on to the parents (as copies); the element under the mouse
+        // answers, its parents must not overwrite it. A move to the same spot changes nothing.
+        const QPoint global = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        if (m_helpEventPos && *m_helpEventPos == global)
+            return QWidget::eventFilter(watched, event);
+        m_helpEventPos = global;
         // The background lies under the command column too; there the position rules of the help
         // timer answer, so the background must not clear their text in between.
-        const QPoint pos = mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        const QPoint pos = mapFromGlobal(global);
         const bool overCommands =
             ms::helpAtPosition(pos.x(), pos.y(), m_yardSelectionPanel->isHidden()).kind != ms::HelpAtPosition::Kind::Nothing;
         if (!(overCommands && widget == m_background))

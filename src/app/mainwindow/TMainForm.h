@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QListWidget;
@@ -116,6 +117,7 @@ private:
     std::unique_ptr<FormBinding> m_binding;
     QString m_currentShipGuid;
     QString m_lastHelpKey;
+    std::optional<QPoint> m_helpEventPos;
     int m_sortColumn = 1;
     int m_showDepth = 0;
     bool m_filling = false;

@@ -12,7 +12,7 @@ namespace {
 
 // A new ship shown in the new-ship list, with its template values, as the main window holds them.
 class ChangeMarkersTest : public mstest::NewShipTest {
-protected:
+  protected:
     void open(const std::string& templateGuid) {
         m_guid = create(templateGuid);
         m_form = show(m_guid);
@@ -36,9 +36,9 @@ protected:
 using Names = std::vector<std::string>;
 
 TEST_F(ChangeMarkersTest, FreshShipOfEveryTemplateShowsNoMarker) {
-    for (const char* guid : {"100437", "100438", "100439", "100440", "100441", "100442", "100443", "100853", "101121",
-                             "102419", "102420", "102421", "102422", "102423", "102425", "102428", "102455", "132404",
-                             "150000", "160000", "1010062"}) {
+    for (const char* guid : {"100437", "100438", "100439", "100440", "100441", "100442", "100443",
+                             "100853", "101121", "102419", "102420", "102421", "102422", "102423",
+                             "102425", "102428", "102455", "132404", "150000", "160000", "1010062"}) {
         open(guid);
         const ms::ChangeMarkers markers = ms::UpdateChangeMarkers(m_form, m_tpl, true);
         EXPECT_EQ(shownMarkers(markers), Names{}) << guid;
@@ -55,11 +55,12 @@ TEST_F(ChangeMarkersTest, EveryMarkerAndButtonPictureIsReported) {
     EXPECT_EQ(markers.markers.size(), ms::markerRules().size());
     // The detail panel's cargo marker keeps its odd spelling: it is the control's name.
     EXPECT_FALSE(markers.shown("CargoFullFactorDOt"));
-    const std::vector<std::tuple<std::string, std::string, int>> buttons{{"BaseImageBtn", "Base2", 165},
-                                                                         {"CostImageBtn", "Cost2", 165},
-                                                                         {"WeaponImageBtn", "Weapon2", 107},
-                                                                         {"DetailImageBtn", "Detail2", 107},
-                                                                         {"ExpeditionImageBtn", "Expedition2", 107}};
+    const std::vector<std::tuple<std::string, std::string, int>> buttons{
+        {"BaseImageBtn", "Base2", 165},
+        {"CostImageBtn", "Cost2", 165},
+        {"WeaponImageBtn", "Weapon2", 107},
+        {"DetailImageBtn", "Detail2", 107},
+        {"ExpeditionImageBtn", "Expedition2", 107}};
     ASSERT_EQ(markers.buttons.size(), buttons.size());
     for (size_t i = 0; i < buttons.size(); ++i) {
         EXPECT_EQ(markers.buttons[i].button, std::get<0>(buttons[i]));
@@ -95,8 +96,10 @@ TEST_F(ChangeMarkersTest, SpunCargoFactorKeepsItsMarker) {
     open("100437"); // CargoFullFactor 1
     EXPECT_EQ(m_form.text("CargoFullFactor"), "1");
     const ms::NumberFieldSpec& spec = *ms::findNumberFieldSpec("CargoFullFactor");
-    m_form.set("CargoFullFactor", ms::steppedFieldText(spec, m_form.text("CargoFullFactor"), spec.smallStep, -1, false));
-    m_form.set("CargoFullFactor", ms::steppedFieldText(spec, m_form.text("CargoFullFactor"), spec.smallStep, 1, false));
+    m_form.set("CargoFullFactor",
+               ms::steppedFieldText(spec, m_form.text("CargoFullFactor"), spec.smallStep, -1, false));
+    m_form.set("CargoFullFactor",
+               ms::steppedFieldText(spec, m_form.text("CargoFullFactor"), spec.smallStep, 1, false));
     EXPECT_EQ(m_form.text("CargoFullFactor"), "1,0");
     const ms::ChangeMarkers markers = ms::UniClick(m_form, m_tpl, true);
     EXPECT_EQ(shownMarkers(markers), Names{"CargoFullFactorDOt"});
@@ -113,8 +116,9 @@ TEST_F(ChangeMarkersTest, GunboatDisarmedAndArmedAgainFromItsTemplate) {
     ms::ChangeMarkers markers = ms::SetWeaponPanelClick(m_form, m_tpl, true);
     EXPECT_EQ(m_form.text("SetWeaponPanel"), ms::kArmCaption);
     EXPECT_EQ(m_form.text("WeaponSet"), "0");
-    for (const char* field : {"WeaponBaseDamage", "WeaponReloadTime", "WeaponAttRange", "WeaponLineOfSight",
-                              "WeaponProjectileCount", "WeaponProjectileTypeGUID", "WeaponProjectileTypeCombo"})
+    for (const char* field :
+         {"WeaponBaseDamage", "WeaponReloadTime", "WeaponAttRange", "WeaponLineOfSight",
+          "WeaponProjectileCount", "WeaponProjectileTypeGUID", "WeaponProjectileTypeCombo"})
         EXPECT_EQ(m_form.text(field), "0") << field;
     EXPECT_EQ(shownMarkers(markers),
               (Names{"WeaponSetDot", "WeaponProjectileTypeDot", "ProjectileCountDot", "WeaponBaseDamageDot",

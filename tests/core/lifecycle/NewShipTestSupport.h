@@ -20,7 +20,7 @@ namespace mstest {
 
 // Records what the core asked the message window to show and answers OK.
 class MessageLog : public ms::MessageSink {
-public:
+  public:
     ms::MessageAnswer show(const ms::Message& message) override {
         shown.push_back(message);
         return ms::MessageAnswer{true, {}};
@@ -31,7 +31,7 @@ public:
 // A temporary copy of the delivered data files (the folders are not needed here) with the shared
 // documents opened from it, and helpers to derive and show new ships the way the main window does.
 class NewShipTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         m_xmla = m_dir.path() / "XMLA";
         std::filesystem::create_directories(m_xmla);

@@ -16,7 +16,7 @@ using mstest::elements;
 using mstest::markup;
 
 class ShipCreationTest : public mstest::NewShipTest {
-protected:
+  protected:
     void TearDown() override {
         ms::setAtomicWriteFailureAfter(-1);
         NewShipTest::TearDown();
@@ -87,12 +87,27 @@ TEST_F(ShipCreationTest, SchoonerGetsItsIdentifiersNameBaseAndPosition) {
     std::vector<std::pair<std::string, std::string>> attributes;
     for (pugi::xml_attribute a : entry.attributes())
         attributes.emplace_back(a.name(), a.value());
-    const std::vector<std::pair<std::string, std::string>> expected{
-        {"GUID", "2000501100"}, {"Name", "Schoner (neu)"}, {"Icon", "icon_ship_schooner"}, {"Changed", "false"},
-        {"Exported", "false"}, {"Pos", "A22"}, {"Typ", "Neue Schiffe"}, {"Art", "TradeShip"}, {"Engine", "Sail"},
-        {"New", "false"}, {"WorkForce", "15000001"}, {"WorkAmount", "1"}, {"YardPos", "A22"}, {"OnBuild", ""},
-        {"InfoGUID", "2000501200"}, {"TriggerGUID", "2000501304"}, {"IsMod", "false"}, {"OnAW", ""},
-        {"OnNW", ""}, {"OnEN", ""}, {"ShowInYard", "false"}};
+    const std::vector<std::pair<std::string, std::string>> expected{{"GUID", "2000501100"},
+                                                                    {"Name", "Schoner (neu)"},
+                                                                    {"Icon", "icon_ship_schooner"},
+                                                                    {"Changed", "false"},
+                                                                    {"Exported", "false"},
+                                                                    {"Pos", "A22"},
+                                                                    {"Typ", "Neue Schiffe"},
+                                                                    {"Art", "TradeShip"},
+                                                                    {"Engine", "Sail"},
+                                                                    {"New", "false"},
+                                                                    {"WorkForce", "15000001"},
+                                                                    {"WorkAmount", "1"},
+                                                                    {"YardPos", "A22"},
+                                                                    {"OnBuild", ""},
+                                                                    {"InfoGUID", "2000501200"},
+                                                                    {"TriggerGUID", "2000501304"},
+                                                                    {"IsMod", "false"},
+                                                                    {"OnAW", ""},
+                                                                    {"OnNW", ""},
+                                                                    {"OnEN", ""},
+                                                                    {"ShowInYard", "false"}};
     EXPECT_EQ(attributes, expected);
 
     // The pristine file is not touched.
@@ -139,7 +154,8 @@ TEST_F(ShipCreationTest, PositionCountsEntriesNotTheHighestNumber) {
 
 TEST_F(ShipCreationTest, ExhaustedShipPoolWritesNothing) {
     const std::string pool = file("NewShipGUIDS.xml");
-    mstest::writeFile(m_xmla / "NewShipGUIDS.xml", std::regex_replace(pool, std::regex("IsUsed=\"No\""), "IsUsed=\"Yes\""));
+    mstest::writeFile(m_xmla / "NewShipGUIDS.xml",
+                      std::regex_replace(pool, std::regex("IsUsed=\"No\""), "IsUsed=\"Yes\""));
     const auto before = snapshot();
 
     EXPECT_FALSE(ms::CreateNewShip(m_xmla, show("100438"), m_messages));
@@ -154,7 +170,8 @@ TEST_F(ShipCreationTest, TemplateWithoutRecordOrIndexEntryTakesNoIdentifier) {
 
     // No record: "999999" is no ship of the working file.
     auto before = snapshot();
-    EXPECT_THROW(ms::CreateNewShip(m_xmla, ms::NewShipFields{"999999", "X", "15000001", "1"}, m_messages), ms::Error);
+    EXPECT_THROW(ms::CreateNewShip(m_xmla, ms::NewShipFields{"999999", "X", "15000001", "1"}, m_messages),
+                 ms::Error);
     EXPECT_EQ(snapshot(), before);
 
     // A record but no index entry.

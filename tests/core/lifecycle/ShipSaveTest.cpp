@@ -13,7 +13,7 @@ namespace {
 using mstest::elements;
 
 class ShipSaveTest : public mstest::NewShipTest {
-protected:
+  protected:
     void open(const std::string& templateGuid) {
         m_guid = create(templateGuid);
         m_form = show(m_guid);
@@ -112,9 +112,9 @@ TEST_F(ShipSaveTest, ExpeditionBlockIsRebuiltWithEveryAttribute) {
     const auto items = elements(block.child("ExpeditionAttributes"));
     ASSERT_EQ(items.size(), 10u);
     const std::vector<std::pair<std::string, std::string>> expected{
-        {"Might", "0"},    {"Navigation", "20"},      {"Melee", "0"},         {"Medicine", "0"},      {"Hunting", "0"},
-        {"Faith", "35"},   {"Diplomacy", "0"},        {"Crafting", "0"},      {"PerkSailingShip", "1"},
-        {"PerkTradeShip", "1"}};
+        {"Might", "0"},           {"Navigation", "20"},  {"Melee", "0"},     {"Medicine", "0"},
+        {"Hunting", "0"},         {"Faith", "35"},       {"Diplomacy", "0"}, {"Crafting", "0"},
+        {"PerkSailingShip", "1"}, {"PerkTradeShip", "1"}};
     for (size_t i = 0; i < items.size(); ++i) {
         EXPECT_STREQ(items[i].child_value("Attribute"), expected[i].first.c_str()) << i;
         EXPECT_STREQ(items[i].child_value("Amount"), expected[i].second.c_str()) << i;
@@ -173,7 +173,8 @@ TEST_F(ShipSaveTest, SocketAllocationFollowsArmsClassAndPropulsion) {
     ms::SetWeaponPanelClick(m_form, ms::CollectTemplateValues(m_guid, false), true);
     save();
     pugi::xml_node values = saved();
-    EXPECT_STREQ(values.child("ItemContainer").child_value("SocketAllocation"), "Ship;TradeShip;Warship;SailShip");
+    EXPECT_STREQ(values.child("ItemContainer").child_value("SocketAllocation"),
+                 "Ship;TradeShip;Warship;SailShip");
     EXPECT_STREQ(values.child("Attackable").child_value("WeaponSet"), "1");
     EXPECT_STREQ(values.child("Attacker").child_value("ProjectileAsset"), "102277");
     EXPECT_STREQ(values.child("Attacker").child_value("BaseDamage"), "105");
@@ -238,7 +239,8 @@ TEST_F(ShipSaveTest, OnlyAnActivatedShipIsActivatedAgainAfterItWasShown) {
     const ms::SaveShipHooks hooks{[&] {
                                       calls.push_back("show");
                                       // Still as the save wrote it: re-indenting comes after the display.
-                                      EXPECT_NE(file("ShipFull.xml").find("\r\n\t<Asset>"), std::string::npos);
+                                      EXPECT_NE(file("ShipFull.xml").find("\r\n\t<Asset>"),
+                                                std::string::npos);
                                   },
                                   [&](const std::string& guid) { calls.push_back("activate " + guid); }};
     ms::SaveShip(m_xmla, m_form, hooks);

@@ -1,0 +1,114 @@
+#include "shell/MessageWindow.h"
+#include "shell/TMessageForm.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using ms::gui::MessageWindow;
+using ms::gui::TMessageForm;
+
+ms::Message info(const std::string& text) {
+    ms::Message m;
+    m.picture = "Info";
+    m.header = "Maximum erreicht";
+    m.text = text;
+    m.okCaption = "OK";
+    return m;
+}
+
+TEST(MessageWindowTest, MessageModeFitsTheTextPlusThirtyPixels) {
+    TMessageForm form;
+    MessageWindow::prepare(form, info("Eine Zeile."));
+    form.applyLayout();
+    QLabel* label = form.msgBoxLabel();
+    const int textWidth = QFontMetrics(label->font()).horizontalAdvance(QStringLiteral("Eine Zeile."));
+    EXPECT_EQ(label->geometry().topLeft(), QPoint(105, 60));
+    EXPECT_EQ(label->width(), textWidth + 30);
+    EXPECT_EQ(form.width(), 64 + 8 + 8 + label->width() + 32);
+    const int labelBottom = label->y() + label->height();
+    EXPECT_EQ(form.height(), labelBottom + 30 + 48);
+    EXPECT_EQ(form.okBtn()->geometry(), QRect(label->x() + label->width() - 90, labelBottom + 40, 90, 30));
+    EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("Line"))->y(), labelBottom + 32);
+    EXPECT_EQ(form.remarkImage()->geometry(), QRect(8, form.height() / 2 - 32, 64, 64));
+    EXPECT_FALSE(form.msgBoxQuest()->isVisibleTo(&form));
+    EXPECT_FALSE(form.abortBtn()->isVisibleTo(&form));
+    EXPECT_EQ(form.okBtn()->text(), QStringLiteral("OK"));
+    EXPECT_EQ(form.headerLabel()->text(), QStringLiteral("Maximum erreicht"));
+    EXPECT_FALSE(form.remarkImage()->pixmap().isNull());
+}
+
+TEST(MessageWindowTest, LinesOfTheTextMakeTheLabelTaller) {
+    TMessageForm one;
+    MessageWindow::prepare(one, info("a"));
+    one.applyLayout();
+    TMessageForm three;
+    MessageWindow::prepare(three, info("a\rb\rc"));
+    three.applyLayout();
+    EXPECT_EQ(three.msgBoxLabel()->height(), 3 * one.msgBoxLabel()->height());
+    EXPECT_EQ(three.msgBoxLabel()->text(), QStringLiteral("a\nb\nc"));
+    EXPECT_GT(three.height(), one.height());
+}
+
+TEST(MessageWindowTest, InputModeUsesTheInputBoxWidthAndFocusesIt) {
+    TMessageForm form;
+    ms::Message m;
+    m.inputMode = true;
+    m.picture = "Frage";
+    m.header = "Werft umbenennen";
+    m.text = "Geben Sie den neuen Namen ein.";
+    m.proposal = "Werft";
+    m.okCaption = "Umbenennen";
+    m.abortCaption = "Abbrechen";
+    MessageWindow::prepare(form, m);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QLabel* label = form.msgBoxLabel();
+    const int labelBottom = label->y() + label->height();
+    EXPECT_EQ(form.width(), 64 + 8 + 8 + 545 + 32);
+    EXPECT_EQ(form.msgBoxQuest()->geometry().topLeft(), QPoint(105, labelBottom));
+    EXPECT_EQ(form.msgBoxQuest()->width(), 545);
+    EXPECT_EQ(form.okBtn()->x() + form.okBtn()->width(), 105 + 545);
+    EXPECT_EQ(form.abortBtn()->geometry(), QRect(16, labelBottom + 40, 105, 30));
+    EXPECT_TRUE(form.abortBtn()->isVisible());
+    EXPECT_EQ(form.msgBoxQuest()->text(), QStringLiteral("Werft"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.msgBoxQuest()->hasFocus(); }, 1000));
+
+    // The input filter: no "0", umlauts yes, 30 characters at most, Backspace always.
+    QTest::keyClick(form.msgBoxQuest(), Qt::Key_End);
+    QTest::keyClicks(form.msgBoxQuest(), QStringLiteral(" 0 1"));
+    EXPECT_EQ(form.msgBoxQuest()->text(), QStringLiteral("Werft  1"));
+    form.msgBoxQuest()->setText(QString(30, QLatin1Char('x')));
+    QTest::keyClicks(form.msgBoxQuest(), QStringLiteral("y"));
+    EXPECT_EQ(form.msgBoxQuest()->text().size(), 30);
+    QTest::keyClick(form.msgBoxQuest(), Qt::Key_Backspace);
+    EXPECT_EQ(form.msgBoxQuest()->text().size(), 29);
+    form.hide();
+}
+
+TEST(MessageWindowTest, QueuedAnswersAreTakenInsteadOfShowing) {
+    TMessageForm form; // the program's instance
+    ASSERT_EQ(TMessageForm::instance(), &form);
+    MessageWindow::clearAnswers();
+    MessageWindow::setNextAnswer({true, {}});
+    MessageWindow::setNextAnswer({false, "egal"});
+    ms::Message question = info("Wirklich?");
+    question.inputMode = true;
+    question.proposal = "Vorschlag";
+    const ms::MessageAnswer first = ms::gui::messageSink().show(question);
+    EXPECT_TRUE(first.confirmed);
+    EXPECT_EQ(first.input, "Vorschlag");
+    const ms::MessageAnswer second = ms::gui::messageSink().show(info("Nochmal"));
+    EXPECT_FALSE(second.confirmed);
+    ASSERT_TRUE(MessageWindow::lastMessage().has_value());
+    EXPECT_EQ(MessageWindow::lastMessage()->text, "Nochmal");
+    EXPECT_FALSE(form.isVisible());
+    MessageWindow::clearAnswers();
+}
+
+} // namespace
