@@ -67,7 +67,8 @@ constexpr int ButtonHeight = 28;
 // that is no whole number always differs.
 bool craftingTimeDiffers(std::string_view shownSeconds, std::string_view storedMilliseconds) {
     long long seconds = 0;
-    const auto [end, ec] = std::from_chars(shownSeconds.data(), shownSeconds.data() + shownSeconds.size(), seconds);
+    const auto [end, ec] =
+        std::from_chars(shownSeconds.data(), shownSeconds.data() + shownSeconds.size(), seconds);
     if (shownSeconds.empty() || ec != std::errc() || end != shownSeconds.data() + shownSeconds.size())
         return true;
     return std::to_string(seconds * 1000) != storedMilliseconds;
@@ -81,7 +82,9 @@ bool differs(const ShipForm& form, const TemplateValues& tpl, std::string_view f
 
 } // namespace
 
-std::span<const MarkerRule> markerRules() { return Rules; }
+std::span<const MarkerRule> markerRules() {
+    return Rules;
+}
 
 bool ChangeMarkers::shown(std::string_view marker) const {
     for (const auto& [name, visible] : markers)
@@ -118,7 +121,8 @@ ChangeMarkers UpdateChangeMarkers(const ShipForm& form, const TemplateValues& tp
     }
     for (const Button& b : Buttons) {
         const bool one = newShipList && changed[static_cast<size_t>(b.panel)];
-        result.buttons.push_back({b.button, std::string(b.picture) + (one ? "1" : "2"), b.width, ButtonHeight});
+        result.buttons.push_back(
+            {b.button, std::string(b.picture) + (one ? "1" : "2"), b.width, ButtonHeight});
     }
     return result;
 }

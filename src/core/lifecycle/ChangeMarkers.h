@@ -35,7 +35,7 @@ struct PanelButtonPicture {
 // What the change markers show: every marker name with its visibility, and the five panel buttons.
 struct ChangeMarkers {
     std::vector<std::pair<std::string, bool>> markers; // in the order of markerRules()
-    std::vector<PanelButtonPicture> buttons;            // Base, Cost, Weapon, Detail, Expedition
+    std::vector<PanelButtonPicture> buttons;           // Base, Cost, Weapon, Detail, Expedition
 
     bool shown(std::string_view marker) const;
     const std::string& picture(std::string_view button) const;

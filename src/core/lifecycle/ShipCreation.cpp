@@ -20,11 +20,12 @@ constexpr const char* NewNameSuffix = " (neu)";
 
 // Standard elements the copy is given new content in; a template without them would give a new
 // ship that carries its template's identity.
-constexpr std::array<const char*, 3> IdentityPaths{"Standard/GUID", "Standard/Name", "Standard/InfoDescription"};
+constexpr std::array<const char*, 3> IdentityPaths{"Standard/GUID", "Standard/Name",
+                                                   "Standard/InfoDescription"};
 
 // The bytes of files before the creation touched them, to put them back when a later step fails.
 class FileBackup {
-public:
+  public:
     void keep(const fs::path& file) { m_files.emplace_back(file, readFileBytes(file)); }
 
     // Writes every kept file back; returns false when one of them could not be written.
@@ -40,13 +41,14 @@ public:
         return ok;
     }
 
-private:
+  private:
     std::vector<std::pair<fs::path, std::string>> m_files;
 };
 
 } // namespace
 
-std::optional<CreatedShip> CreateNewShip(const fs::path& xmlaDir, const NewShipFields& fields, MessageSink& sink) {
+std::optional<CreatedShip> CreateNewShip(const fs::path& xmlaDir, const NewShipFields& fields,
+                                         MessageSink& sink) {
     const fs::path assetFile = xmlaDir / kShipFullFile;
 
     // Everything the creation needs is looked at before the pools hand out a number.
@@ -56,20 +58,20 @@ std::optional<CreatedShip> CreateNewShip(const fs::path& xmlaDir, const NewShipF
     const pugi::xml_node templateAsset = FindShipAsset(assets, fields.templateShipGuid, GuidForm::Quoted);
     const pugi::xml_node templateValues = templateAsset.child("Values");
     if (!templateAsset || !templateValues)
-        throw Error("Die Schiffsvorlage \"" + fields.templateShipGuid + "\" fehlt in der Datei " + kShipFullFile +
-                    ", es wurde kein neues Schiff angelegt.");
+        throw Error("Die Schiffsvorlage \"" + fields.templateShipGuid + "\" fehlt in der Datei " +
+                    kShipFullFile + ", es wurde kein neues Schiff angelegt.");
     for (const char* path : IdentityPaths)
         if (!ReadText(templateValues, path))
-            throw Error("Im Datensatz der Schiffsvorlage \"" + fields.templateShipGuid + "\" fehlt das Element " +
-                        path + ", es wurde kein neues Schiff angelegt.");
+            throw Error("Im Datensatz der Schiffsvorlage \"" + fields.templateShipGuid +
+                        "\" fehlt das Element " + path + ", es wurde kein neues Schiff angelegt.");
     const std::string templateGuid = *ReadText(templateValues, "Standard/GUID");
 
     pugi::xml_document index;
     LoadShipIndex(index, xmlaDir);
     const pugi::xml_node templateEntry = FindShipEntry(index.document_element(), templateGuid);
     if (!templateEntry || !ShipAttribute(templateEntry, kShipAttrCount - 1))
-        throw Error("Der Eintrag der Schiffsvorlage \"" + templateGuid + "\" fehlt in der Datei " + kShipIndexFile +
-                    " oder ist unvollständig, es wurde kein neues Schiff angelegt.");
+        throw Error("Der Eintrag der Schiffsvorlage \"" + templateGuid + "\" fehlt in der Datei " +
+                    kShipIndexFile + " oder ist unvollständig, es wurde kein neues Schiff angelegt.");
 
     FileBackup backup;
     for (const char* pool : {kShipPoolFile, kTextPoolFile, kTriggerPoolFile})
@@ -109,8 +111,9 @@ std::optional<CreatedShip> CreateNewShip(const fs::path& xmlaDir, const NewShipF
             }
         }
         throw Error(std::string(e.what()) +
-                    (restored ? "\nEs wurde kein neues Schiff angelegt."
-                              : "\nDie Kennungsdateien oder ShipFull.xml konnten nicht zurückgesetzt werden."));
+                    (restored
+                         ? "\nEs wurde kein neues Schiff angelegt."
+                         : "\nDie Kennungsdateien oder ShipFull.xml konnten nicht zurückgesetzt werden."));
     }
 
     ReloadShipDocuments(xmlaDir);
@@ -119,8 +122,8 @@ std::optional<CreatedShip> CreateNewShip(const fs::path& xmlaDir, const NewShipF
 
 std::optional<CreatedShip> CreateNewShip(const fs::path& xmlaDir, const ShipForm& form, MessageSink& sink) {
     return CreateNewShip(xmlaDir,
-                         NewShipFields{form.context.guid, form.text("NewShipNameText"), form.text("WorkForceGUID"),
-                                       form.text("WorkAmount")},
+                         NewShipFields{form.context.guid, form.text("NewShipNameText"),
+                                       form.text("WorkForceGUID"), form.text("WorkAmount")},
                          sink);
 }
 

@@ -52,7 +52,8 @@ ChangeMarkers UniClick(const ShipForm& form, const TemplateValues& tpl, bool new
     return UpdateChangeMarkers(form, tpl, newShipList);
 }
 
-ChangeMarkers ForwardSpeedChange(ShipForm& form, const TemplateValues& tpl, bool newShipList, bool decimalIsPoint) {
+ChangeMarkers ForwardSpeedChange(ShipForm& form, const TemplateValues& tpl, bool newShipList,
+                                 bool decimalIsPoint) {
     UpdateSpeedLabels(form, decimalIsPoint);
     return UpdateChangeMarkers(form, tpl, newShipList);
 }
@@ -92,7 +93,8 @@ ChangeMarkers SetWeaponPanelClick(ShipForm& form, const TemplateValues& tpl, boo
         if (form.context.shipClass == "WarShip") {
             // The template of a new ship is its Standard/Base; a record without one is its own.
             const pugi::xml_node base = FindBaseOf(form.context.guid);
-            const std::string templateGuid = base ? std::string(base.text().get()) : form.context.templateGuid;
+            const std::string templateGuid =
+                base ? std::string(base.text().get()) : form.context.templateGuid;
             LoadTemplateWeapons(form, templateGuid);
         } else {
             for (const Offensive& o : OffensiveFields)

@@ -21,7 +21,8 @@ inline constexpr const char* kDisarmCaption = "Bewaffnung entfernen";
 ChangeMarkers UniClick(const ShipForm& form, const TemplateValues& tpl, bool newShipList);
 
 // A change of ForwardSpeed: the knots follow the new text, then the markers.
-ChangeMarkers ForwardSpeedChange(ShipForm& form, const TemplateValues& tpl, bool newShipList, bool decimalIsPoint);
+ChangeMarkers ForwardSpeedChange(ShipForm& form, const TemplateValues& tpl, bool newShipList,
+                                 bool decimalIsPoint);
 
 // A click on a population image: WorkForceGUID takes the level's GUID and WorkForceLabel its name;
 // WorkAmount keeps its value. An unknown GUID changes nothing.

@@ -66,7 +66,9 @@ std::string captionOf(std::string_view field) {
     return std::string(field);
 }
 
-[[noreturn]] void refuse(const std::string& why) { throw Error("Das Schiff wurde nicht gespeichert: " + why); }
+[[noreturn]] void refuse(const std::string& why) {
+    throw Error("Das Schiff wurde nicht gespeichert: " + why);
+}
 
 enum class Kind { Text, Decimal, Milliseconds };
 
@@ -129,8 +131,10 @@ const std::string& required(const ShipForm& form, std::string_view field) {
 std::string converted(const ShipForm& form, std::string_view field, Kind kind) {
     const std::string& text = required(form, field);
     switch (kind) {
-    case Kind::Text: return text;
-    case Kind::Decimal: return StoredDecimal(text);
+    case Kind::Text:
+        return text;
+    case Kind::Decimal:
+        return StoredDecimal(text);
     case Kind::Milliseconds:
         try {
             return StoredMilliseconds(text);
@@ -167,7 +171,9 @@ struct SavePlan {
     std::string name;
 };
 
-bool has(pugi::xml_node values, const char* path) { return static_cast<bool>(values.select_node(path)); }
+bool has(pugi::xml_node values, const char* path) {
+    return static_cast<bool>(values.select_node(path));
+}
 
 void requireElement(pugi::xml_node values, const char* path) {
     if (!has(values, path))
@@ -250,9 +256,9 @@ SavePlan planSave(const fs::path& xmlaDir, const ShipForm& form) {
     plan.weapons.push_back({"Attackable/WeaponSet", weaponSet});
     if (has(values, "ItemContainer/SocketAllocation")) {
         const std::string p = propulsionClass(form.context.engine);
-        plan.weapons.push_back({"ItemContainer/SocketAllocation", weaponSet == "1"
-                                                                      ? "Ship;TradeShip;Warship;" + p
-                                                                      : "Ship;" + form.context.shipClass + ";" + p});
+        plan.weapons.push_back(
+            {"ItemContainer/SocketAllocation",
+             weaponSet == "1" ? "Ship;TradeShip;Warship;" + p : "Ship;" + form.context.shipClass + ";" + p});
     }
 
     // Details, with the movement constants beside the speed.
@@ -323,12 +329,17 @@ void writeAll(pugi::xml_node values, const std::vector<PathText>& writes) {
         WriteText(values, w.path, w.text);
 }
 
-void SaveWeapons(const SavePlan& plan) { writeAll(plan.values, plan.weapons); }
-void SaveDetails(const SavePlan& plan) { writeAll(plan.values, plan.details); }
+void SaveWeapons(const SavePlan& plan) {
+    writeAll(plan.values, plan.weapons);
+}
+void SaveDetails(const SavePlan& plan) {
+    writeAll(plan.values, plan.details);
+}
 
 void SaveBaseData(const SavePlan& plan, const std::string& guid) {
     writeAll(plan.values, plan.base);
-    SetSavedEntryValues(FindShipEntryQuoted(ShipIndexRoot(), guid), plan.workForce, plan.workAmount, plan.name);
+    SetSavedEntryValues(FindShipEntryQuoted(ShipIndexRoot(), guid), plan.workForce, plan.workAmount,
+                        plan.name);
 }
 
 } // namespace

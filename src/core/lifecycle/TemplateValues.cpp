@@ -109,14 +109,21 @@ TemplateValues CollectTemplateValues(pugi::xml_node record, bool decimalIsPoint)
         if (!stored)
             continue;
         switch (s.form) {
-        case Form::Text: tpl.set(s.field, *stored); break;
-        case Form::Decimal: tpl.set(s.field, DisplayDecimal(*stored, decimalIsPoint)); break;
-        case Form::Seconds: tpl.set(s.field, DisplaySeconds(*stored)); break;
+        case Form::Text:
+            tpl.set(s.field, *stored);
+            break;
+        case Form::Decimal:
+            tpl.set(s.field, DisplayDecimal(*stored, decimalIsPoint));
+            break;
+        case Form::Seconds:
+            tpl.set(s.field, DisplaySeconds(*stored));
+            break;
         }
     }
 
     // Attribute items by name, and only those with an amount, as the expedition panel reads them.
-    for (const pugi::xpath_node& item : record.select_nodes("ExpeditionAttribute/ExpeditionAttributes/Item")) {
+    for (const pugi::xpath_node& item :
+         record.select_nodes("ExpeditionAttribute/ExpeditionAttributes/Item")) {
         const std::optional<std::string> amount = ReadText(item.node(), "Amount");
         if (!amount)
             continue;

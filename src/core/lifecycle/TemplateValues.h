@@ -12,7 +12,7 @@ namespace ms {
 // and held in the form the field shows it (display decimals, seconds), except CraftingTime, which
 // keeps the stored milliseconds. A field the template lacks compares against "0".
 class TemplateValues {
-public:
+  public:
     using Values = std::map<std::string, std::string, std::less<>>;
 
     // The value for a field; "0" when the template has none.
@@ -20,7 +20,7 @@ public:
     void set(std::string_view field, std::string text);
     const Values& values() const { return m_values; }
 
-private:
+  private:
     Values m_values;
 };
 
