@@ -3,7 +3,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${SPANTORA_BUILD_DIR:-$ROOT/build}"
 
-PACKAGES=(cmake ninja-build g++ ccache pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6-dev
+PACKAGES=(cmake ninja-build g++ ccache pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev
           libgl-dev libpugixml-dev zlib1g-dev libgtest-dev libxml2-utils locales)
 
 install_missing() {
@@ -19,9 +19,12 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
 
+# Arguments: the targets to build (all when none is given).
 configure_and_build() {
     if [ ! -f "$BUILD/build.ninja" ]; then
-        cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+        cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
     fi
-    cmake --build "$BUILD" -j "$(nproc)"
+    local targets=()
+    for t in "$@"; do targets+=(--target "$t"); done
+    cmake --build "$BUILD" -j "$(nproc)" "${targets[@]}"
 }

@@ -2,8 +2,8 @@
 # Builds the program and starts it. Without an installed game it runs in a sandbox under the build
 # folder (placeholder game, own settings), and the user's real settings stay untouched.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-install_missing "${PACKAGES[@]}" xvfb
-configure_and_build
+install_missing "${PACKAGES[@]}"
+configure_and_build marvessa-spantora
 
 APP="$BUILD/src/app/marvessa-spantora"
 config_home="${XDG_CONFIG_HOME:-$HOME/.config}"
