@@ -24,7 +24,8 @@ struct SaveShipHooks {
 //
 // Every element and number field the writers need is checked first: the record, Cost/Costs,
 // Attackable/WeaponSet, Standard/Name, InfoText, WorkForce and WorkInt, the index entry, a chosen
-// projectile and a number in every field that is written (an empty cost amount is saved as "0").
+// projectile, text in every number field that is written (an empty cost amount is saved as "0"),
+// and whole seconds in the two time fields.
 // A missing one throws ms::Error naming it, with the open documents and the files untouched.
 void SaveShip(const std::filesystem::path& xmlaDir, const ShipForm& form, const SaveShipHooks& hooks = {});
 
