@@ -13,6 +13,7 @@ namespace {
 constexpr int RowTop = 42;
 constexpr int RowHeight = 52;
 constexpr int IconSize = 36;
+constexpr int AmountWidth = 64; // leaves room for the picker button and the marker
 } // namespace
 
 CostPanel::CostPanel(QWidget* parent)
@@ -32,22 +33,22 @@ CostPanel::CostPanel(QWidget* parent)
 
         auto* name = new QLabel(QStringLiteral("keine Auswahl"), row);
         name->setObjectName(QStringLiteral("CostLabel") + n);
-        name->setGeometry(IconSize + 10, 0, 132, RowHeight - 6);
+        name->setGeometry(IconSize + 10, 0, FieldRow::FieldLeft - IconSize - 14, RowHeight - 6);
 
         const ms::NumberFieldSpec* spec = ms::findNumberFieldSpec((QStringLiteral("CostSpin") + n).toStdString());
         auto* amount = new NumberField(*spec, row);
-        amount->setGeometry(184, 10, 76, 26);
+        amount->setGeometry(FieldRow::FieldLeft, 10, AmountWidth, 26);
 
         auto* picker = new QPushButton(row);
         picker->setObjectName(QStringLiteral("ChangeCostImage") + n);
         picker->setFlat(true);
-        picker->setGeometry(264, 9, 28, 28);
+        picker->setGeometry(FieldRow::FieldLeft + AmountWidth + 2, 9, 28, 28);
         picker->setIconSize(QSize(24, 24));
         picker->setFocusPolicy(Qt::NoFocus);
         connect(picker, &QPushButton::clicked, this, [this, k] { emit pickerRequested(k); });
         m_pickerButtons.append(picker);
 
-        createMarker(row, QStringLiteral("CostDot") + n, 296, 15);
+        createMarker(row, QStringLiteral("CostDot") + n, FieldRow::FieldLeft + AmountWidth + 32, 15);
 
         auto* guid = new QLabel(QStringLiteral("0"), row);
         guid->setObjectName(QStringLiteral("CostGUID") + n);
@@ -58,7 +59,9 @@ CostPanel::CostPanel(QWidget* parent)
     auto* influence = addRow(RowTop + Rows * RowHeight + 6, QStringLiteral("InfluenceCostPanel"),
                              QStringLiteral("Einflusspunkte"), QStringLiteral("InfluenceCostPoints"),
                              QStringLiteral("InfluenceCostDot"));
-    Q_UNUSED(influence);
+    // Same column as the amounts above.
+    influence->field()->resize(AmountWidth, influence->field()->height());
+    influence->dot()->move(FieldRow::FieldLeft + AmountWidth + 32, influence->dot()->y());
 }
 
 void CostPanel::setLocked(bool locked) {

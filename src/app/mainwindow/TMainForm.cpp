@@ -22,6 +22,8 @@
 #include "store/ShipIndex.h"
 #include "store/SortKey.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
@@ -48,6 +50,7 @@ const QColor TextBrown(65, 55, 40);
 
 constexpr int HelpIntervalMs = 150;
 constexpr int GameWatchIntervalMs = 100;
+constexpr int GameCheckEveryTicks = 10;
 constexpr int ListPicture = 64;
 
 // Data area: the panels lie at (8, 105) inside it.
@@ -140,6 +143,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
 
     buildWindow();
     m_binding = std::make_unique<FormBinding>(this);
+    keepDisabledLook();
     installHelpTracking();
 
     m_helpCallTimer = new QTimer(this);
@@ -477,6 +481,20 @@ void TMainForm::buildHelpArea() {
     m_helpLabel = helpLabel(QStringLiteral("HelpLabel"), QStringLiteral("HelpLabel"), QRect(1027, 333, 230, 360));
 }
 
+void TMainForm::keepDisabledLook() {
+    // The display font comes with one text colour for every state; a disabled command must still
+    // look disabled, so the controls keep their own disabled colour.
+    const QColor disabledText(150, 138, 120);
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (!qobject_cast<QAbstractButton*>(child) && !qobject_cast<QAbstractItemView*>(child))
+            continue;
+        QPalette pal = child->palette();
+        for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::WindowText, QPalette::Text})
+            pal.setColor(QPalette::Disabled, role, disabledText);
+        child->setPalette(pal);
+    }
+}
+
 void TMainForm::installHelpTracking() {
     // Hover help needs mouse movement over every element, not only while a button is held.
     setMouseTracking(true);
@@ -559,7 +577,7 @@ void TMainForm::ShipTypeViewClick() {
         m_filling = false;
         m_currentShipGuid.clear();
         findChild<QLabel*>(QStringLiteral("SelectedShipLabel"))->clear();
-        showShipPicture(QStringLiteral("Fragezeichen128"), 150);
+        showNoShip();
         m_noPanel->setText(QStringLiteral("Kein Schiff in der Liste"));
         setShipCommandsEnabled(false, false, false, false, false);
         m_costPanel->hide();
@@ -628,7 +646,7 @@ void TMainForm::ShipListFill() {
 void TMainForm::ShipViewClick() {
     hideYardSelectionPanel();
     if (m_shipView->selectedItems().isEmpty()) {
-        showShipPicture(QStringLiteral("Fragezeichen128"), 150);
+        showNoShip();
         m_shipName->setText(QStringLiteral("Keine Schiff ausgewählt"));
         setShipCommandsEnabled(false, false, false, false, false);
         m_costPanel->hide();
@@ -763,6 +781,13 @@ void TMainForm::showNoPanel(bool inFront) {
         m_noPanel->lower();
 }
 
+void TMainForm::showNoShip() {
+    showShipPicture(QStringLiteral("Fragezeichen128"), 150);
+    // The icon beside the picture belongs to the ship last shown; without a ship it would mislead.
+    m_shipIconImage->clear();
+    findChild<QLabel*>(QStringLiteral("ShipIconLabel"))->clear();
+}
+
 void TMainForm::showShipPicture(const QString& pictureName, int size) {
     m_shipImage->setGeometry(m_shipImageBack->x() + (m_shipImageBack->width() - size) / 2,
                              m_shipImageBack->y() + (m_shipImageBack->height() - size) / 2, size, size);
@@ -800,7 +825,12 @@ bool TMainForm::sideWindowVisible() const {
 // Timers and activation
 
 void TMainForm::IsVisibleTimerTimer() {
-    m_marvessaLabel->setVisible(ms::IsProcessRunning(GameExecutable));
+    // Looking through every running process costs milliseconds; once a second is soon enough for
+    // the notice and keeps the idle program quiet. The enabling rules below run at every tick.
+    if (m_gameCheckTicks-- <= 0) {
+        m_gameCheckTicks = GameCheckEveryTicks - 1;
+        m_marvessaLabel->setVisible(ms::IsProcessRunning(GameExecutable));
+    }
 
     if (sideWindowVisible()) {
         for (QWidget* w : {static_cast<QWidget*>(m_shipView), static_cast<QWidget*>(m_shipTypeView),

@@ -86,6 +86,7 @@ private:
     void buildDataArea();
     void buildHelpArea();
     void installHelpTracking();
+    void keepDisabledLook();
     void showFixedHelp(const QString& key);
     void showHelpFor(QWidget* widget);
     void setHelpArea(const QString& header, const QString& text);
@@ -95,6 +96,7 @@ private:
     void setPanelButtonsEnabled(bool base, bool others);
     void showNoPanel(bool inFront);
     void showShipPicture(const QString& pictureName, int size);
+    void showNoShip();
     void showYardIndicators();
     void hideYardSelectionPanel();
     void numberFieldChanged(const QString& field, const QString& text);
@@ -120,6 +122,7 @@ private:
     std::optional<QPoint> m_helpEventPos;
     int m_sortColumn = 1;
     int m_showDepth = 0;
+    int m_gameCheckTicks = 0; // ticks of the game-watch timer until the next process check
     bool m_filling = false;
 
     QLabel* m_background = nullptr;

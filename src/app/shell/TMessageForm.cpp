@@ -60,6 +60,7 @@ TMessageForm::TMessageForm(QWidget* parent)
     m_headerLabel = new QLabel(m_shape1);
     m_headerLabel->setObjectName(QStringLiteral("HeaderLabel"));
     QFont headerFont(QStringLiteral("Segoe UI"));
+    headerFont.setStyleHint(QFont::SansSerif);
     headerFont.setPointSize(10);
     headerFont.setBold(true);
     headerFont.setItalic(true);
