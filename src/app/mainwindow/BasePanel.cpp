@@ -14,8 +14,8 @@ namespace ms::gui {
 
 namespace {
 // Picture (and control) names of the population levels in the order of the core's table.
-const char* const LevelImages[] = {"Arbeiter", "Handwerker", "Ingenieure", "Investoren",
-                                   "Jorlaneros", "Obreros", "Hirten", "Aelteste"};
+const char* const LevelImages[] = {"Arbeiter",   "Handwerker", "Ingenieure", "Investoren",
+                                   "Jorlaneros", "Obreros",    "Hirten",     "Aelteste"};
 constexpr int ImageSize = 64;
 constexpr int FrameWidth = 3;
 } // namespace
@@ -62,13 +62,16 @@ BasePanel::BasePanel(QWidget* parent)
         const int column = i % 4;
         const int top = 76 + (i / 4) * (ImageSize + 20);
         const int left = 9 + column * (ImageSize + 14);
-        const QString guidText = QString::fromUtf8(levels[static_cast<size_t>(i)].guid.data(),
-                                                   static_cast<qsizetype>(levels[static_cast<size_t>(i)].guid.size()));
+        const QString guidText =
+            QString::fromUtf8(levels[static_cast<size_t>(i)].guid.data(),
+                              static_cast<qsizetype>(levels[static_cast<size_t>(i)].guid.size()));
 
         auto* frame = new QFrame(options);
-        frame->setObjectName(QString::fromUtf8(levels[static_cast<size_t>(i)].frameName.data(),
-                                               static_cast<qsizetype>(levels[static_cast<size_t>(i)].frameName.size())));
-        frame->setGeometry(left - FrameWidth, top - FrameWidth, ImageSize + 2 * FrameWidth, ImageSize + 2 * FrameWidth);
+        frame->setObjectName(
+            QString::fromUtf8(levels[static_cast<size_t>(i)].frameName.data(),
+                              static_cast<qsizetype>(levels[static_cast<size_t>(i)].frameName.size())));
+        frame->setGeometry(left - FrameWidth, top - FrameWidth, ImageSize + 2 * FrameWidth,
+                           ImageSize + 2 * FrameWidth);
         frame->setStyleSheet(QStringLiteral("QFrame { border: %1px solid rgb(0, 160, 0); }").arg(FrameWidth));
         frame->hide();
 
@@ -77,7 +80,8 @@ BasePanel::BasePanel(QWidget* parent)
         image->setFlat(true);
         image->setGeometry(left, top, ImageSize, ImageSize);
         // A locked (template) panel keeps the pictures in colour; only the click is off.
-        const QPixmap picture = ImageCollection::pixmap(QString::fromLatin1(LevelImages[i]), QSize(ImageSize - 4, ImageSize - 4));
+        const QPixmap picture =
+            ImageCollection::pixmap(QString::fromLatin1(LevelImages[i]), QSize(ImageSize - 4, ImageSize - 4));
         QIcon icon(picture);
         icon.addPixmap(picture, QIcon::Disabled);
         image->setIcon(icon);
@@ -100,7 +104,8 @@ void BasePanel::setLocked(bool locked) {
 void BasePanel::showWorkforceFrame(const QString& workforceGuid) {
     const ms::WorkforceLevel* shown = ms::findWorkforce(workforceGuid.toStdString());
     for (const ms::WorkforceLevel& level : ms::workforceLevels()) {
-        const QString frameName = QString::fromUtf8(level.frameName.data(), static_cast<qsizetype>(level.frameName.size()));
+        const QString frameName =
+            QString::fromUtf8(level.frameName.data(), static_cast<qsizetype>(level.frameName.size()));
         if (auto* frame = findChild<QFrame*>(frameName))
             frame->setVisible(shown == &level);
     }

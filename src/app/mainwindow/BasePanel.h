@@ -10,7 +10,7 @@ namespace ms::gui {
 // "Basisdaten": name and description of the ship and the population level that unlocks it.
 class BasePanel : public DataPanel {
     Q_OBJECT
-public:
+  public:
     explicit BasePanel(QWidget* parent);
 
     void setLocked(bool locked) override;
@@ -22,10 +22,10 @@ public:
     QLineEdit* nameBox() const { return m_name; }
     QPlainTextEdit* descriptionBox() const { return m_description; }
 
-signals:
+  signals:
     void workforceClicked(const QString& workforceGuid);
 
-private:
+  private:
     QLineEdit* m_name = nullptr;
     QPlainTextEdit* m_description = nullptr;
     QList<QWidget*> m_levelImages;

@@ -17,8 +17,8 @@ constexpr int AmountWidth = 64; // leaves room for the picker button and the mar
 } // namespace
 
 CostPanel::CostPanel(QWidget* parent)
-    : DataPanel(parent, QStringLiteral("CostPanel"), QStringLiteral("Baukosten"), QStringLiteral("ImagePanelNameCost"),
-                QStringLiteral("301")) {
+    : DataPanel(parent, QStringLiteral("CostPanel"), QStringLiteral("Baukosten"),
+                QStringLiteral("ImagePanelNameCost"), QStringLiteral("301")) {
     for (int k = 0; k < Rows; ++k) {
         const QString n = QString::number(k);
         auto* row = new QWidget(this);
@@ -35,7 +35,8 @@ CostPanel::CostPanel(QWidget* parent)
         name->setObjectName(QStringLiteral("CostLabel") + n);
         name->setGeometry(IconSize + 10, 0, FieldRow::FieldLeft - IconSize - 14, RowHeight - 6);
 
-        const ms::NumberFieldSpec* spec = ms::findNumberFieldSpec((QStringLiteral("CostSpin") + n).toStdString());
+        const ms::NumberFieldSpec* spec =
+            ms::findNumberFieldSpec((QStringLiteral("CostSpin") + n).toStdString());
         auto* amount = new NumberField(*spec, row);
         amount->setGeometry(FieldRow::FieldLeft, 10, AmountWidth, 26);
 

@@ -9,7 +9,7 @@ namespace ms::gui {
 // "Baukosten": seven cost rows (product picture, name, tons, picker button) and the influence row.
 class CostPanel : public DataPanel {
     Q_OBJECT
-public:
+  public:
     static constexpr int Rows = 7;
 
     explicit CostPanel(QWidget* parent);
@@ -19,10 +19,10 @@ public:
     void setPickerButtonsEnabled(bool enabled);
     void setPickerButtonPicture(const QString& pictureName);
 
-signals:
+  signals:
     void pickerRequested(int row);
 
-private:
+  private:
     QList<QPushButton*> m_pickerButtons;
 };
 

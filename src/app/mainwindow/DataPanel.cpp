@@ -59,7 +59,9 @@ FieldRow* DataPanel::addRow(int top, const QString& rowName, const QString& capt
     return row;
 }
 
-QList<NumberField*> DataPanel::numberFields() const { return findChildren<NumberField*>(); }
+QList<NumberField*> DataPanel::numberFields() const {
+    return findChildren<NumberField*>();
+}
 
 void DataPanel::setLocked(bool locked) {
     for (NumberField* field : numberFields())

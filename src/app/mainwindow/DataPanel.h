@@ -14,7 +14,7 @@ class NumberField;
 // comparison window for this panel. The panels lie on the same spot; one is seen at a time.
 class DataPanel : public QFrame {
     Q_OBJECT
-public:
+  public:
     static constexpr int Width = 330;
     static constexpr int Height = 535;
     static constexpr int Margin = 8;
@@ -28,7 +28,7 @@ public:
     QList<NumberField*> numberFields() const;
     QPushButton* opener() const { return m_opener; }
 
-protected:
+  protected:
     // A field row at the given top, inside the panel margins.
     FieldRow* addRow(int top, const QString& rowName, const QString& caption, const QString& fieldName,
                      const QString& dotName, const QString& helpNumber = {});
@@ -36,7 +36,7 @@ protected:
     // A label holding a value the window keeps but never shows.
     QLabel* addHiddenField(const QString& name);
 
-private:
+  private:
     QPushButton* m_opener = nullptr;
 };
 

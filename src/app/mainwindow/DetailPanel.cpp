@@ -26,10 +26,11 @@ QLabel* text(QWidget* parent, const QString& name, int x, int y, int width, Qt::
 } // namespace
 
 DetailPanel::DetailPanel(QWidget* parent)
-    : DataPanel(parent, QStringLiteral("DetailPanel"), QStringLiteral("Details  "), QStringLiteral("ImagePanelNameDetail"),
-                QStringLiteral("303")) {
-    auto* speed = addRow(42, QStringLiteral("ForwardSpeedPanel"), QStringLiteral("Geschwindigkeit Faktor"),
-                         QStringLiteral("ForwardSpeed"), QStringLiteral("ForwardSpeedDot"), QStringLiteral("420"));
+    : DataPanel(parent, QStringLiteral("DetailPanel"), QStringLiteral("Details  "),
+                QStringLiteral("ImagePanelNameDetail"), QStringLiteral("303")) {
+    auto* speed =
+        addRow(42, QStringLiteral("ForwardSpeedPanel"), QStringLiteral("Geschwindigkeit Faktor"),
+               QStringLiteral("ForwardSpeed"), QStringLiteral("ForwardSpeedDot"), QStringLiteral("420"));
     speed->resize(speed->width(), 96);
     picture(speed, QStringLiteral("SailImage1"), QStringLiteral("Sail"), 0, 38);
     picture(speed, QStringLiteral("SailImage2"), QStringLiteral("Sail"), 0, 66);
@@ -62,8 +63,9 @@ DetailPanel::DetailPanel(QWidget* parent)
     };
     int top = 42 + 96 + 4;
     for (const Row& r : rows) {
-        FieldRow* row = addRow(top, QString::fromUtf8(r.row), QString::fromUtf8(r.caption), QString::fromUtf8(r.field),
-                               QString::fromUtf8(r.dot), QString::fromUtf8(r.help));
+        FieldRow* row =
+            addRow(top, QString::fromUtf8(r.row), QString::fromUtf8(r.caption), QString::fromUtf8(r.field),
+                   QString::fromUtf8(r.dot), QString::fromUtf8(r.help));
         if (QLatin1String(r.field) == QLatin1String("SlotCount"))
             m_slots = row;
         else if (QLatin1String(r.field) == QLatin1String("SocketCount"))

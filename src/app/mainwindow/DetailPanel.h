@@ -10,7 +10,7 @@ class FieldRow;
 // building time and the cargo hold.
 class DetailPanel : public DataPanel {
     Q_OBJECT
-public:
+  public:
     explicit DetailPanel(QWidget* parent);
 
     // Sail pictures and the minimum speed for sailing ships, the steam picture for steamships;
@@ -19,7 +19,7 @@ public:
     // The oil tanker's single cargo slot holds a fixed product: no slots or sockets to edit.
     void showCargoRows(bool visible);
 
-private:
+  private:
     FieldRow* m_slots = nullptr;
     FieldRow* m_sockets = nullptr;
 };

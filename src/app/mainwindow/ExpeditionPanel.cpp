@@ -15,15 +15,16 @@ ExpeditionPanel::ExpeditionPanel(QWidget* parent)
         const char* dot;
     };
     const Value values[] = {
-        {"MightInt", "Gefechtskunde", "MightDot"},     {"NavigationInt", "Navigation", "NavigationDot"},
-        {"HuntingInt", "Jagdglück", "HuntingDot"},     {"FaithInt", "Glaube", "FaithDot"},
-        {"DiplomacyInt", "Redegabe", "DiplomacyDot"},  {"CraftingInt", "Geschick", "CraftingDot"},
-        {"MeleeInt", "Kampfkraft", "MeleeDot"},        {"MedicineInt", "Heilkunst", "MedicineDot"},
+        {"MightInt", "Gefechtskunde", "MightDot"},    {"NavigationInt", "Navigation", "NavigationDot"},
+        {"HuntingInt", "Jagdglück", "HuntingDot"},    {"FaithInt", "Glaube", "FaithDot"},
+        {"DiplomacyInt", "Redegabe", "DiplomacyDot"}, {"CraftingInt", "Geschick", "CraftingDot"},
+        {"MeleeInt", "Kampfkraft", "MeleeDot"},       {"MedicineInt", "Heilkunst", "MedicineDot"},
     };
     int top = 42;
     for (const Value& v : values) {
         const QString field = QString::fromUtf8(v.field);
-        addRow(top, field + QStringLiteral("Panel"), QString::fromUtf8(v.caption), field, QString::fromUtf8(v.dot));
+        addRow(top, field + QStringLiteral("Panel"), QString::fromUtf8(v.caption), field,
+               QString::fromUtf8(v.dot));
         top += FieldRow::Height + 8;
     }
     addHiddenField(QStringLiteral("ExpeditionPerk1"))->setText(QStringLiteral("ExpeditionPerk1"));

@@ -7,7 +7,7 @@ namespace ms::gui {
 // "Expeditionsmerkmale": the eight expedition values and the two perks the ship carries.
 class ExpeditionPanel : public DataPanel {
     Q_OBJECT
-public:
+  public:
     explicit ExpeditionPanel(QWidget* parent);
 };
 

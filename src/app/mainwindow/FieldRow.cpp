@@ -17,7 +17,9 @@ QLabel* createMarker(QWidget* parent, const QString& name, int x, int y) {
     return dot;
 }
 
-void setHelpNumber(QWidget* widget, const QString& helpNumber) { widget->setProperty("helpNumber", helpNumber); }
+void setHelpNumber(QWidget* widget, const QString& helpNumber) {
+    widget->setProperty("helpNumber", helpNumber);
+}
 
 FieldRow::FieldRow(QWidget* parent, const QString& rowName, const QString& caption, const QString& fieldName,
                    const QString& dotName, const QString& helpNumber)

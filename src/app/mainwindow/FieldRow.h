@@ -12,7 +12,7 @@ class NumberField;
 // which carries the row's help number.
 class FieldRow : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `rowName` names the row panel, `fieldName` the number field (its bounds come from the core),
     // `dotName` the marker. An empty help number leaves the help to the enclosing panel.
     FieldRow(QWidget* parent, const QString& rowName, const QString& caption, const QString& fieldName,
@@ -26,7 +26,7 @@ public:
     static constexpr int FieldLeft = 196;
     static constexpr int FieldWidth = 92;
 
-private:
+  private:
     QLabel* m_caption = nullptr;
     NumberField* m_field = nullptr;
     QLabel* m_dot = nullptr;

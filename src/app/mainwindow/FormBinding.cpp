@@ -77,8 +77,9 @@ void FormBinding::read(ms::ShipForm& form) const {
         else if (auto* button = qobject_cast<QAbstractButton*>(widget))
             text = button->text();
         else if (auto* label = qobject_cast<QLabel*>(widget))
-            text = label->property(PictureSizeProperty).isValid() ? label->property(PictureNameProperty).toString()
-                                                                  : label->text();
+            text = label->property(PictureSizeProperty).isValid()
+                       ? label->property(PictureNameProperty).toString()
+                       : label->text();
         else
             continue;
         form.set(name, text.toStdString());

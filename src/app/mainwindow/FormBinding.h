@@ -14,7 +14,7 @@ namespace ms::gui {
 // the control's kind (number field, text box, projectile list, button caption, label text, or a
 // label's picture when the label has a "pictureSize" property).
 class FormBinding {
-public:
+  public:
     explicit FormBinding(QWidget* root);
 
     // Shows every field of the form; controls of fields the form lacks keep what they show.
@@ -24,7 +24,7 @@ public:
 
     QWidget* control(const QString& name) const;
 
-private:
+  private:
     QWidget* m_root;
     mutable QHash<QString, QPointer<QWidget>> m_controls;
 };

@@ -14,7 +14,7 @@ constexpr int NoRepeatThresholdMs = 24 * 60 * 60 * 1000;
 
 // Spin-button repetition is a style hint in Qt; this style answers it per field.
 class RepeatStyle : public QProxyStyle {
-public:
+  public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         const auto* field = qobject_cast<const NumberField*>(widget);
@@ -33,7 +33,8 @@ QStyle* repeatStyle() {
 
 } // namespace
 
-NumberField::NumberField(const ms::NumberFieldSpec& spec, QWidget* parent) : QAbstractSpinBox(parent), m_spec(spec) {
+NumberField::NumberField(const ms::NumberFieldSpec& spec, QWidget* parent)
+    : QAbstractSpinBox(parent), m_spec(spec) {
     setObjectName(QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
     setStyle(repeatStyle());
     setAccelerated(false);
@@ -43,9 +44,13 @@ NumberField::NumberField(const ms::NumberFieldSpec& spec, QWidget* parent) : QAb
     connect(lineEdit(), &QLineEdit::textChanged, this, &NumberField::shownTextChanged);
 }
 
-void NumberField::setMaximum(double maximum) { m_spec.maximum = maximum; }
+void NumberField::setMaximum(double maximum) {
+    m_spec.maximum = maximum;
+}
 
-void NumberField::setDecimalIsPoint(bool decimalIsPoint) { m_decimalIsPoint = decimalIsPoint; }
+void NumberField::setDecimalIsPoint(bool decimalIsPoint) {
+    m_decimalIsPoint = decimalIsPoint;
+}
 
 void NumberField::setShownText(const QString& text) {
     const std::string shown = ms::boundedFieldText(m_spec, text.toStdString(), m_decimalIsPoint);
@@ -54,19 +59,24 @@ void NumberField::setShownText(const QString& text) {
         lineEdit()->setText(q);
 }
 
-QString NumberField::shownText() const { return lineEdit()->text(); }
+QString NumberField::shownText() const {
+    return lineEdit()->text();
+}
 
 void NumberField::setLocked(bool locked) {
     setReadOnly(locked);
     setButtonSymbols(locked ? QAbstractSpinBox::NoButtons : QAbstractSpinBox::UpDownArrows);
 }
 
-void NumberField::stepBy(int steps) { stepWith(m_spec.smallStep, steps); }
+void NumberField::stepBy(int steps) {
+    stepWith(m_spec.smallStep, steps);
+}
 
 void NumberField::stepWith(double step, int steps) {
     if (isReadOnly())
         return;
-    const std::string next = ms::steppedFieldText(m_spec, shownText().toStdString(), step, steps, m_decimalIsPoint);
+    const std::string next =
+        ms::steppedFieldText(m_spec, shownText().toStdString(), step, steps, m_decimalIsPoint);
     lineEdit()->setText(QString::fromStdString(next));
     lineEdit()->selectAll();
 }

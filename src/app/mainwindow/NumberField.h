@@ -12,7 +12,7 @@ namespace ms::gui {
 // and a locked field is read-only without buttons.
 class NumberField : public QAbstractSpinBox {
     Q_OBJECT
-public:
+  public:
     explicit NumberField(const ms::NumberFieldSpec& spec, QWidget* parent = nullptr);
 
     const ms::NumberFieldSpec& spec() const { return m_spec; }
@@ -30,15 +30,15 @@ public:
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;
 
-signals:
+  signals:
     // Every change of the shown text: typed, spun or set by the program.
     void shownTextChanged(const QString& text);
 
-protected:
+  protected:
     StepEnabled stepEnabled() const override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void stepWith(double step, int steps);
 
     ms::NumberFieldSpec m_spec;

@@ -76,30 +76,39 @@ struct FixedHelp {
 };
 const FixedHelp FixedHelpTexts[] = {
     {"yardStatus", "Werftbaustatus",
-     "Diese Elemente zeigen an, ob das aktuell gewählte Schiff in einer oder mehreren Werften als Bauoption gesetzt "
+     "Diese Elemente zeigen an, ob das aktuell gewählte Schiff in einer oder mehreren Werften als Bauoption "
+     "gesetzt "
      "ist."},
     {"exported", "Aktivierungsstatus",
-     "Dieses Elemente zeigt an, ob das aktuell gewählte Schiff aktiviert ist. Die gilt natrülich nur für selbst "
+     "Dieses Elemente zeigt an, ob das aktuell gewählte Schiff aktiviert ist. Die gilt natrülich nur für "
+     "selbst "
      "erstellte Schiffe."},
     {"yardSelection", "Einzelwerften",
      "Sie können alle Schiffe auf eine in der jeweiligen Spielregion liegende Werft zuweisen, seien es "
      "Standardschiffe oder neue Schiffe.\rOder natürlich auch auf alle Werften.\r"},
     {"shortCut", "Übersicht",
-     " Dieser Button öffnet eine Gesamtübersicht aller Werften und die dort gesetzten Schiffe sowie eine Kurzinfo über "
+     " Dieser Button öffnet eine Gesamtübersicht aller Werften und die dort gesetzten Schiffe sowie eine "
+     "Kurzinfo über "
      "die eingestellten Werte."},
     {"yardAssignment", "Werftzuweisung",
-     "Ein aktiviertes Schiff muss einen Platz in der Bauoptionsliste einer Werft erhalten. Dies kann in der alten "
-     "Welt, der neuen Welt und im Dünenmark geschehen.\r\rEin Schiff, das Sie keiner Werft als Bauoption zuweisen, "
+     "Ein aktiviertes Schiff muss einen Platz in der Bauoptionsliste einer Werft erhalten. Dies kann in der "
+     "alten "
+     "Welt, der neuen Welt und im Dünenmark geschehen.\r\rEin Schiff, das Sie keiner Werft als Bauoption "
+     "zuweisen, "
      "kann auch nicht gebaut werden."},
 };
 
-const char* const CategoryQueries[] = {ms::kCategorySail, ms::kCategorySteam, ms::kCategoryExtra, ms::kCategoryNew};
+const char* const CategoryQueries[] = {ms::kCategorySail, ms::kCategorySteam, ms::kCategoryExtra,
+                                       ms::kCategoryNew};
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // Line breaks of the help file and the fixed texts are carriage returns.
 QString withLineBreaks(QString text) {
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 QPushButton* commandButton(QWidget* parent, const QString& name, const QString& caption, int top) {
@@ -166,7 +175,8 @@ TMainForm::~TMainForm() = default;
 
 void TMainForm::buildWindow() {
     m_background = pictureLabel(this, QStringLiteral("Background"), QRect(0, 0, ClientWidth, ClientHeight));
-    m_background->setPixmap(ImageCollection::pixmap(QStringLiteral("MainBackground"), QSize(ClientWidth, ClientHeight)));
+    m_background->setPixmap(
+        ImageCollection::pixmap(QStringLiteral("MainBackground"), QSize(ClientWidth, ClientHeight)));
     setHelpNumber(m_background, QStringLiteral("0"));
 
     // Categories.
@@ -282,8 +292,9 @@ void TMainForm::buildWindow() {
     version->setObjectName(QStringLiteral("Version"));
     version->setGeometry(16, 716, 180, 24);
     m_marvessaLabel = new QLabel(
-        QStringLiteral("Das Spiel ist aktiv. Änderungen an den Modifikationen zeigen erst Wirkung nach einem erneuten "
-                       "Spielstart."),
+        QStringLiteral(
+            "Das Spiel ist aktiv. Änderungen an den Modifikationen zeigen erst Wirkung nach einem erneuten "
+            "Spielstart."),
         this);
     m_marvessaLabel->setObjectName(QStringLiteral("MarvessaLabel"));
     m_marvessaLabel->setGeometry(208, 704, 438, 46);
@@ -349,7 +360,8 @@ void TMainForm::buildDataArea() {
         {"DetailImageBtn", "Detail", QRect(119, 71, 107, 28), "303"},
         {"ExpeditionImageBtn", "Expedition", QRect(231, 71, 107, 28), "302"},
     };
-    const Panel order[] = {BasePanelIndex, CostPanelIndex, WeaponPanelIndex, DetailPanelIndex, ExpeditionPanelIndex};
+    const Panel order[] = {BasePanelIndex, CostPanelIndex, WeaponPanelIndex, DetailPanelIndex,
+                           ExpeditionPanelIndex};
     for (int i = 0; i < 5; ++i) {
         auto* button = new QPushButton(m_infoMainPanel);
         button->setObjectName(QString::fromLatin1(buttons[i].name));
@@ -361,7 +373,8 @@ void TMainForm::buildDataArea() {
         button->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; }"));
         setHelpNumber(button, QString::fromLatin1(buttons[i].help));
         const Panel panel = order[i];
-        connect(button, &QPushButton::clicked, this, [this, panel] { guarded([this, panel] { PanelBtnClick(panel); }); });
+        connect(button, &QPushButton::clicked, this,
+                [this, panel] { guarded([this, panel] { PanelBtnClick(panel); }); });
         m_panelButtons[static_cast<size_t>(panel)] = button;
     }
 
@@ -401,21 +414,26 @@ void TMainForm::buildDataArea() {
 
 void TMainForm::buildCommandColumn() {
     m_saveBtn = commandButton(this, QStringLiteral("SaveBtn"), QStringLiteral("Speichern"), 50);
-    m_createModBtn = commandButton(this, QStringLiteral("CreateModBtn"), QStringLiteral("Schiff aktivieren"), 91);
+    m_createModBtn =
+        commandButton(this, QStringLiteral("CreateModBtn"), QStringLiteral("Schiff aktivieren"), 91);
     m_shipYardBuildMenuBtn =
         commandButton(this, QStringLiteral("ShipYardBuildMenuBtn"), QStringLiteral("Werftzuweisung"), 148);
-    m_deactivateBtn = commandButton(this, QStringLiteral("DeactivateBtn"), QStringLiteral("Schiff deaktivieren"), 201);
+    m_deactivateBtn =
+        commandButton(this, QStringLiteral("DeactivateBtn"), QStringLiteral("Schiff deaktivieren"), 201);
     m_deleteBtn = commandButton(this, QStringLiteral("DeleteBtn"), QStringLiteral("Schiff löschen"), 258);
     connect(m_saveBtn, &QPushButton::clicked, this, [this] { guarded([this] { SaveBtnClick(); }); });
-    connect(m_createModBtn, &QPushButton::clicked, this, [this] { guarded([this] { CreateModBtnClick(); }); });
+    connect(m_createModBtn, &QPushButton::clicked, this,
+            [this] { guarded([this] { CreateModBtnClick(); }); });
     connect(m_shipYardBuildMenuBtn, &QPushButton::clicked, this,
             [this] { guarded([this] { ShipYardBuildMenuBtnkClick(); }); });
-    connect(m_deactivateBtn, &QPushButton::clicked, this, [this] { guarded([this] { DeactivateBtnClick(); }); });
+    connect(m_deactivateBtn, &QPushButton::clicked, this,
+            [this] { guarded([this] { DeactivateBtnClick(); }); });
     connect(m_deleteBtn, &QPushButton::clicked, this, [this] { guarded([this] { DeleteBtnClick(); }); });
 
     int i = 0;
     for (int top : {132, 186, 241}) {
-        auto* separator = pictureLabel(this, QStringLiteral("Separator%1").arg(++i), QRect(CommandLeft, top, CommandWidth, 6));
+        auto* separator = pictureLabel(this, QStringLiteral("Separator%1").arg(++i),
+                                       QRect(CommandLeft, top, CommandWidth, 6));
         separator->setPixmap(ImageCollection::pixmap(QStringLiteral("Separator"), QSize(CommandWidth, 6)));
     }
 
@@ -447,8 +465,8 @@ void TMainForm::buildCommandColumn() {
         button->setProperty(HelpFixedProperty, QStringLiteral("yardSelection"));
         top += 34;
     }
-    connect(m_yardSelectionPanel->findChild<QPushButton*>(QStringLiteral("YardSelectionAbort")), &QPushButton::clicked,
-            this, [this] { YardSelectionAbortClick(); });
+    connect(m_yardSelectionPanel->findChild<QPushButton*>(QStringLiteral("YardSelectionAbort")),
+            &QPushButton::clicked, this, [this] { YardSelectionAbortClick(); });
     m_yardSelectionPanel->hide();
 }
 
@@ -477,8 +495,10 @@ void TMainForm::buildHelpArea() {
         setTextColour(label, QColor(70, 57, 48));
         return label;
     };
-    m_helpHeaderLabel = helpLabel(QStringLiteral("HelpHeaderLabel"), QStringLiteral("HelpHeader"), QRect(1027, 310, 230, 21));
-    m_helpLabel = helpLabel(QStringLiteral("HelpLabel"), QStringLiteral("HelpLabel"), QRect(1027, 333, 230, 360));
+    m_helpHeaderLabel =
+        helpLabel(QStringLiteral("HelpHeaderLabel"), QStringLiteral("HelpHeader"), QRect(1027, 310, 230, 21));
+    m_helpLabel =
+        helpLabel(QStringLiteral("HelpLabel"), QStringLiteral("HelpLabel"), QRect(1027, 333, 230, 360));
 }
 
 void TMainForm::keepDisabledLook() {
@@ -533,7 +553,9 @@ void TMainForm::clearPanelMarkers() {
     }
 }
 
-void TMainForm::startGameWatchTimer() { m_isVisibleTimer->start(); }
+void TMainForm::startGameWatchTimer() {
+    m_isVisibleTimer->start();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Browsing
@@ -630,12 +652,14 @@ void TMainForm::ShipListFill() {
     m_sortColumn = 1;
     const int column = m_sortColumn;
     std::stable_sort(rows.begin(), rows.end(), [column](const Row& a, const Row& b) {
-        return ms::CompareSortKeys(a.subItems.value(column).toStdString(), b.subItems.value(column).toStdString()) < 0;
+        return ms::CompareSortKeys(a.subItems.value(column).toStdString(),
+                                   b.subItems.value(column).toStdString()) < 0;
     });
 
     for (const Row& row : rows) {
         auto* item = new QTreeWidgetItem(m_shipView);
         item->setData(0, Qt::UserRole, row.guid); // the row's caption: how the program knows the ship
+        item->setData(0, Qt::UserRole + 1, row.picture);
         item->setIcon(0, QIcon(ImageCollection::pixmap(row.picture, QSize(ListPicture, ListPicture))));
         item->setText(1, row.subItems.value(0));
         item->setText(2, row.subItems.value(1));
@@ -746,8 +770,10 @@ void TMainForm::numberFieldChanged(const QString& field, const QString& text) {
     m_form.set(field.toStdString(), text.toStdString());
     if (field == QLatin1String("ForwardSpeed")) {
         ms::UpdateSpeedLabels(m_form, ms::env().decimalIsPoint);
-        findChild<QLabel*>(QStringLiteral("ForwardSpeedMaxValue"))->setText(q(m_form.text("ForwardSpeedMaxValue")));
-        findChild<QLabel*>(QStringLiteral("ForwardSpeedMinValue"))->setText(q(m_form.text("ForwardSpeedMinValue")));
+        findChild<QLabel*>(QStringLiteral("ForwardSpeedMaxValue"))
+            ->setText(q(m_form.text("ForwardSpeedMaxValue")));
+        findChild<QLabel*>(QStringLiteral("ForwardSpeedMinValue"))
+            ->setText(q(m_form.text("ForwardSpeedMinValue")));
     }
 }
 
@@ -804,13 +830,16 @@ void TMainForm::showYardIndicators() {
         anywhere = anywhere || on;
         const QString picture = (on ? QStringLiteral("In%1ShipYard") : QStringLiteral("NotIn%1ShipYard"))
                                     .arg(QString::fromLatin1(regions[i]));
-        m_yardIndicators[static_cast<size_t>(2 + i)]->setPixmap(ImageCollection::pixmap(picture, QSize(52, 52)));
+        m_yardIndicators[static_cast<size_t>(2 + i)]->setPixmap(
+            ImageCollection::pixmap(picture, QSize(52, 52)));
     }
     for (QLabel* w : m_yardIndicators)
         w->setVisible(anywhere);
 }
 
-void TMainForm::hideYardSelectionPanel() { m_yardSelectionPanel->hide(); }
+void TMainForm::hideYardSelectionPanel() {
+    m_yardSelectionPanel->hide();
+}
 
 void TMainForm::setSideWindows(QWidget* productPicker, QWidget* comparison) {
     m_productPicker = productPicker;
@@ -944,7 +973,8 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         // timer answer, so the background must not clear their text in between.
         const QPoint pos = mapFromGlobal(global);
         const bool overCommands =
-            ms::helpAtPosition(pos.x(), pos.y(), m_yardSelectionPanel->isHidden()).kind != ms::HelpAtPosition::Kind::Nothing;
+            ms::helpAtPosition(pos.x(), pos.y(), m_yardSelectionPanel->isHidden()).kind !=
+            ms::HelpAtPosition::Kind::Nothing;
         if (!(overCommands && widget == m_background))
             showHelpFor(widget);
     }
@@ -962,8 +992,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------------------------------------
 // Commands
 
-template <typename Handler>
-void TMainForm::guarded(Handler&& handler) {
+template <typename Handler> void TMainForm::guarded(Handler&& handler) {
     try {
         handler();
     } catch (const std::exception& error) {
@@ -971,7 +1000,9 @@ void TMainForm::guarded(Handler&& handler) {
     }
 }
 
-void TMainForm::NewShipBtnClick() { hideYardSelectionPanel(); }
+void TMainForm::NewShipBtnClick() {
+    hideYardSelectionPanel();
+}
 
 void TMainForm::SaveBtnClick() {
     // The enabling rules may leave the button on while no ship is shown; there is nothing to save.
@@ -996,6 +1027,8 @@ void TMainForm::DeleteBtnClick() {}
 
 void TMainForm::ShortCutBtnClick() {}
 
-void TMainForm::YardSelectionAbortClick() { hideYardSelectionPanel(); }
+void TMainForm::YardSelectionAbortClick() {
+    hideYardSelectionPanel();
+}
 
 } // namespace ms::gui

@@ -31,7 +31,7 @@ class WeaponPanel;
 // of the control and event they serve.
 class TMainForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     // The window is laid out for a client area of 1278 x 755, which with the usual frame of a
     // desktop window gives the outer size 1294 x 794.
     static constexpr int OuterWidth = 1294;
@@ -39,7 +39,13 @@ public:
     static constexpr int ClientWidth = 1278;
     static constexpr int ClientHeight = 755;
 
-    enum Category { NoCategory = -1, SailCategory = 0, SteamCategory = 1, ExtraCategory = 2, NewShipsCategory = 3 };
+    enum Category {
+        NoCategory = -1,
+        SailCategory = 0,
+        SteamCategory = 1,
+        ExtraCategory = 2,
+        NewShipsCategory = 3
+    };
     enum Panel { BasePanelIndex, CostPanelIndex, WeaponPanelIndex, DetailPanelIndex, ExpeditionPanelIndex };
 
     explicit TMainForm(QWidget* parent = nullptr);
@@ -76,11 +82,11 @@ public:
     // The side windows whose visibility locks the lists (product picker, template comparison).
     void setSideWindows(QWidget* productPicker, QWidget* comparison);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void buildWindow();
     void buildCommandColumn();
     void buildDataArea();
@@ -102,8 +108,7 @@ private:
     void numberFieldChanged(const QString& field, const QString& text);
     bool sideWindowVisible() const;
 
-    template <typename Handler>
-    void guarded(Handler&& handler);
+    template <typename Handler> void guarded(Handler&& handler);
 
     // Command handlers; those of later steps of the program do nothing yet.
     void NewShipBtnClick();

@@ -13,7 +13,8 @@ WeaponPanel::WeaponPanel(QWidget* parent)
                 QStringLiteral("ImagePanelNameWeapon"), QStringLiteral("304")) {
     int top = 42;
     addRow(top, QStringLiteral("WeaponMaxHitPointsPanel"), QStringLiteral("Trefferpunkte"),
-           QStringLiteral("WeaponMaxHitpoints"), QStringLiteral("WeaponMaxHitPointsDot"), QStringLiteral("400"));
+           QStringLiteral("WeaponMaxHitpoints"), QStringLiteral("WeaponMaxHitPointsDot"),
+           QStringLiteral("400"));
     addRow(top += FieldRow::Height + 4, QStringLiteral("WeaponSelfHealPerSecPanel"),
            QStringLiteral("Selbstheilung pro Sek"), QStringLiteral("WeaponSelfHealPerSec"),
            QStringLiteral("WeaponSelfHealPerSecDot"), QStringLiteral("401"));
@@ -29,7 +30,8 @@ WeaponPanel::WeaponPanel(QWidget* parent)
     m_arm->setObjectName(QStringLiteral("SetWeaponPanel"));
     m_arm->setGeometry(Margin, top, FieldRow::FieldLeft + FieldRow::FieldWidth, 30);
     setHelpNumber(m_arm, QStringLiteral("403"));
-    createMarker(this, QStringLiteral("WeaponSetDot"), Margin + FieldRow::FieldLeft + FieldRow::FieldWidth + 6, top + 7);
+    createMarker(this, QStringLiteral("WeaponSetDot"),
+                 Margin + FieldRow::FieldLeft + FieldRow::FieldWidth + 6, top + 7);
     addHiddenField(QStringLiteral("WeaponSet"));
 
     top += 40;
@@ -41,22 +43,27 @@ WeaponPanel::WeaponPanel(QWidget* parent)
     typeCaption->setGeometry(0, 0, 100, FieldRow::Height);
     m_projectiles = new QComboBox(typeRow);
     m_projectiles->setObjectName(QStringLiteral("WeaponProjectileTypeCombo"));
-    m_projectiles->setGeometry(100, 4, FieldRow::FieldLeft + FieldRow::FieldWidth - 100, FieldRow::Height - 8);
-    createMarker(typeRow, QStringLiteral("WeaponProjectileTypeDot"), FieldRow::FieldLeft + FieldRow::FieldWidth + 6,
-                 (FieldRow::Height - 16) / 2);
+    m_projectiles->setGeometry(100, 4, FieldRow::FieldLeft + FieldRow::FieldWidth - 100,
+                               FieldRow::Height - 8);
+    createMarker(typeRow, QStringLiteral("WeaponProjectileTypeDot"),
+                 FieldRow::FieldLeft + FieldRow::FieldWidth + 6, (FieldRow::Height - 16) / 2);
     addHiddenField(QStringLiteral("WeaponProjectileTypeGUID"));
 
-    addRow(top += FieldRow::Height + 4, QStringLiteral("ProjectileCountPanel"), QStringLiteral("Projektilanzahl"),
-           QStringLiteral("WeaponProjectileCount"), QStringLiteral("ProjectileCountDot"), QStringLiteral("404"));
-    addRow(top += FieldRow::Height + 4, QStringLiteral("WeaponBaseDamagePanel"), QStringLiteral("Schaden pro Schuss"),
-           QStringLiteral("WeaponBaseDamage"), QStringLiteral("WeaponBaseDamageDot"), QStringLiteral("405"));
+    addRow(top += FieldRow::Height + 4, QStringLiteral("ProjectileCountPanel"),
+           QStringLiteral("Projektilanzahl"), QStringLiteral("WeaponProjectileCount"),
+           QStringLiteral("ProjectileCountDot"), QStringLiteral("404"));
+    addRow(top += FieldRow::Height + 4, QStringLiteral("WeaponBaseDamagePanel"),
+           QStringLiteral("Schaden pro Schuss"), QStringLiteral("WeaponBaseDamage"),
+           QStringLiteral("WeaponBaseDamageDot"), QStringLiteral("405"));
     addRow(top += FieldRow::Height + 4, QStringLiteral("WeaponReloadTimePanel"),
            QStringLiteral("Nachladedauer (sek.)"), QStringLiteral("WeaponReloadTime"),
            QStringLiteral("WeaponReloadTimeDot"), QStringLiteral("406"));
-    addRow(top += FieldRow::Height + 4, QStringLiteral("WeaponAttRangePanel"), QStringLiteral("Angriffsreichweite"),
-           QStringLiteral("WeaponAttRange"), QStringLiteral("WeaponAttRangeDot"), QStringLiteral("407"));
-    addRow(top += FieldRow::Height + 4, QStringLiteral("WeaponLineOfSightPanel"), QStringLiteral("Reaktionsweite"),
-           QStringLiteral("WeaponLineOfSight"), QStringLiteral("WeaponLineOfSightDot"), QStringLiteral("408"));
+    addRow(top += FieldRow::Height + 4, QStringLiteral("WeaponAttRangePanel"),
+           QStringLiteral("Angriffsreichweite"), QStringLiteral("WeaponAttRange"),
+           QStringLiteral("WeaponAttRangeDot"), QStringLiteral("407"));
+    addRow(top += FieldRow::Height + 4, QStringLiteral("WeaponLineOfSightPanel"),
+           QStringLiteral("Reaktionsweite"), QStringLiteral("WeaponLineOfSight"),
+           QStringLiteral("WeaponLineOfSightDot"), QStringLiteral("408"));
 }
 
 void WeaponPanel::setLocked(bool locked) {

@@ -11,7 +11,7 @@ namespace ms::gui {
 // offensive values.
 class WeaponPanel : public DataPanel {
     Q_OBJECT
-public:
+  public:
     explicit WeaponPanel(QWidget* parent);
 
     void setLocked(bool locked) override;
@@ -19,7 +19,7 @@ public:
     QComboBox* projectileBox() const { return m_projectiles; }
     QPushButton* armButton() const { return m_arm; }
 
-private:
+  private:
     QPushButton* m_arm = nullptr;
     QComboBox* m_projectiles = nullptr;
 };

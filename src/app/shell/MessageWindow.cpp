@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-
 #include <deque>
 #include <memory>
 
@@ -22,7 +21,9 @@ std::optional<Message>& lastShown() {
     static std::optional<Message> message;
     return message;
 }
-QString q(const std::string& text) { return QString::fromStdString(text); }
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 } // namespace
 
 void MessageWindow::prepare(TMessageForm& form, const Message& message) {
@@ -63,14 +64,18 @@ MessageAnswer MessageWindow::show(const Message& message) {
     return answer;
 }
 
-void MessageWindow::setNextAnswer(const MessageAnswer& answer) { queuedAnswers().push_back(answer); }
+void MessageWindow::setNextAnswer(const MessageAnswer& answer) {
+    queuedAnswers().push_back(answer);
+}
 
 void MessageWindow::clearAnswers() {
     queuedAnswers().clear();
     lastShown().reset();
 }
 
-std::optional<Message> MessageWindow::lastMessage() { return lastShown(); }
+std::optional<Message> MessageWindow::lastMessage() {
+    return lastShown();
+}
 
 ms::MessageSink& messageSink() {
     static MessageWindow window;

@@ -12,7 +12,7 @@ class TMessageForm;
 // answers in advance; a queued answer is taken instead of showing the window modally, and the
 // message is laid out and remembered all the same.
 class MessageWindow : public ms::MessageSink {
-public:
+  public:
     MessageAnswer show(const Message& message) override;
 
     // Fills the form as every caller does: mode, picture, header, text, proposal and buttons.

@@ -40,8 +40,7 @@ QFont textFont() {
 }
 } // namespace
 
-TMessageForm::TMessageForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+TMessageForm::TMessageForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("MessageForm"));
     setModal(true);
     setAutoFillBackground(true);
@@ -107,7 +106,9 @@ TMessageForm::~TMessageForm() {
         g_instance = nullptr;
 }
 
-TMessageForm* TMessageForm::instance() { return g_instance; }
+TMessageForm* TMessageForm::instance() {
+    return g_instance;
+}
 
 void TMessageForm::applyLayout() {
     // The text label sizes itself to its text (no word wrap), then keeps that size.
@@ -146,7 +147,8 @@ void TMessageForm::applyLayout() {
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(area.left() + std::abs(area.width() - width) / 2, area.top() + std::abs(area.height() - height) / 2);
+        move(area.left() + std::abs(area.width() - width) / 2,
+             area.top() + std::abs(area.height() - height) / 2);
     }
 }
 

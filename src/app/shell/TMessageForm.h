@@ -14,7 +14,7 @@ namespace ms::gui {
 // layout from the text every time it is shown. Callers go through MessageWindow.
 class TMessageForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TMessageForm(QWidget* parent = nullptr);
     ~TMessageForm() override;
 
@@ -35,10 +35,10 @@ public:
     // Lays the window out for its current text and mode (done again by every showing).
     void applyLayout();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     bool m_inputMode = false;
     QFrame* m_shape1 = nullptr;
     QLabel* m_headerLabel = nullptr;

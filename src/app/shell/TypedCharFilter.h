@@ -12,12 +12,12 @@ namespace ms::gui {
 // QPlainTextEdit; it owns itself through the box.
 class TypedCharFilter : public QObject {
     Q_OBJECT
-public:
+  public:
     static TypedCharFilter* install(QWidget* box, ms::TextBox kind);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     TypedCharFilter(QWidget* box, ms::TextBox kind);
     ms::TextBox m_kind;
 };

@@ -54,7 +54,9 @@ double roundTo(double value, bool decimal) {
 }
 } // namespace
 
-std::span<const NumberFieldSpec> numberFieldSpecs() { return Table; }
+std::span<const NumberFieldSpec> numberFieldSpecs() {
+    return Table;
+}
 
 const NumberFieldSpec* findNumberFieldSpec(std::string_view name) {
     for (const auto& spec : Table)
@@ -63,13 +65,16 @@ const NumberFieldSpec* findNumberFieldSpec(std::string_view name) {
     return nullptr;
 }
 
-double forwardSpeedMaximum(std::string_view engine) { return engine == "Steam" ? 90.0 : 65.0; }
+double forwardSpeedMaximum(std::string_view engine) {
+    return engine == "Steam" ? 90.0 : 65.0;
+}
 
 std::string formatFieldNumber(double value, bool decimal, bool decimalIsPoint) {
     char buffer[64];
     const double rounded = roundTo(value, decimal) + 0.0; // + 0.0 turns -0 into 0
-    const auto result = decimal ? std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 1)
-                                : std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 0);
+    const auto result =
+        decimal ? std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 1)
+                : std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 0);
     std::string text(buffer, result.ptr);
     if (!decimalIsPoint)
         for (char& c : text)

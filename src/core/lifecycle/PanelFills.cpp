@@ -31,7 +31,9 @@ void setNumber(ShipForm& form, std::string_view field, const std::string& text, 
 }
 
 // Integer fields are compared with "," or "." alike; the separator only matters for decimals.
-void setInteger(ShipForm& form, std::string_view field, const std::string& text) { setNumber(form, field, text, false); }
+void setInteger(ShipForm& form, std::string_view field, const std::string& text) {
+    setNumber(form, field, text, false);
+}
 
 std::string summaryLine(std::string_view caption, std::string_view value, std::string_view unit = {}) {
     std::string line(caption);
@@ -122,8 +124,8 @@ void FillCostPanel(ShipForm& form, pugi::xml_node values) {
 
 void FillWeaponPanel(ShipForm& form, pugi::xml_node values, bool decimalIsPoint) {
     ShipSummary& s = form.summary;
-    for (const char* field : {"WeaponMaxHitpoints", "WeaponSelfHealPause", "WeaponProjectileCount", "WeaponBaseDamage",
-                              "WeaponReloadTime", "WeaponAttRange", "WeaponLineOfSight"})
+    for (const char* field : {"WeaponMaxHitpoints", "WeaponSelfHealPause", "WeaponProjectileCount",
+                              "WeaponBaseDamage", "WeaponReloadTime", "WeaponAttRange", "WeaponLineOfSight"})
         setInteger(form, field, "0");
     setNumber(form, "WeaponSelfHealPerSec", "0", decimalIsPoint);
     form.set("WeaponProjectileTypeGUID", "0");
@@ -162,7 +164,8 @@ void FillWeaponPanel(ShipForm& form, pugi::xml_node values, bool decimalIsPoint)
         {"Attacker/BaseDamage", "WeaponBaseDamage", " Schaden pro Schuss : ", &ShipSummary::damage},
         {"Attacker/ReloadTime", "WeaponReloadTime", " Nachladedauer : ", &ShipSummary::reload},
         {"Attacker/LineOfSightRange", "WeaponLineOfSight", " Reaktionsweite : ", &ShipSummary::reactionRange},
-        {"Attacker/ProjectileCount", "WeaponProjectileCount", " Projektilanzahl : ", &ShipSummary::projectileCount},
+        {"Attacker/ProjectileCount", "WeaponProjectileCount",
+         " Projektilanzahl : ", &ShipSummary::projectileCount},
     }};
     for (const Offensive& o : offensive) {
         if (const auto value = ReadText(values, o.path)) {
@@ -221,8 +224,8 @@ void FillDetailPanel(ShipForm& form, pugi::xml_node values, bool decimalIsPoint)
                     ? summaryLine(" Itemsockel : ", form.text("SocketCount"))
                     : std::string();
     s.cargoSlots = integerField("ItemContainer/SlotCount", "SlotCount")
-                  ? summaryLine(" Ladekammern : ", form.text("SlotCount"))
-                  : std::string();
+                       ? summaryLine(" Ladekammern : ", form.text("SlotCount"))
+                       : std::string();
     s.capacity = integerField("ItemContainer/StackLimit", "StackLimit")
                      ? summaryLine(" Ladekapazität : ", form.text("StackLimit"), " pro Kammer")
                      : std::string();
@@ -263,7 +266,8 @@ void FillExpeditionPanel(ShipForm& form, pugi::xml_node values) {
     amounts.fill("0");
     std::string perk1 = "ExpeditionPerk1";
     std::string perk2 = "ExpeditionPerk2";
-    for (const pugi::xpath_node& item : values.select_nodes("ExpeditionAttribute/ExpeditionAttributes/Item")) {
+    for (const pugi::xpath_node& item :
+         values.select_nodes("ExpeditionAttribute/ExpeditionAttributes/Item")) {
         const std::optional<std::string> amount = ReadText(item.node(), "Amount");
         if (!amount)
             continue;

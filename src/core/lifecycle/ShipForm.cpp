@@ -8,7 +8,9 @@ const std::string& ShipForm::text(std::string_view field) const {
     return it == m_fields.end() ? empty : it->second;
 }
 
-bool ShipForm::has(std::string_view field) const { return m_fields.find(field) != m_fields.end(); }
+bool ShipForm::has(std::string_view field) const {
+    return m_fields.find(field) != m_fields.end();
+}
 
 void ShipForm::set(std::string_view field, std::string text) {
     const auto it = m_fields.find(field);

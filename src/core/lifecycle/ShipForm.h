@@ -19,7 +19,7 @@ struct ShipContext {
     std::string onAW;         // index: OnAW ("*" or empty)
     std::string onNW;
     std::string onEN;
-    std::string description;  // Standard/InfoText
+    std::string description; // Standard/InfoText
     bool hasFixedCargo = false;
 };
 
@@ -53,7 +53,7 @@ struct ShipSummary {
 // ship context and the summary texts. The fills produce it, the window shows it, the change
 // markers compare it and the save reads it back.
 class ShipForm {
-public:
+  public:
     using Fields = std::map<std::string, std::string, std::less<>>;
 
     // The field's shown text; "" for a field that was never set.
@@ -66,7 +66,7 @@ public:
     ShipContext context;
     ShipSummary summary;
 
-private:
+  private:
     Fields m_fields;
 };
 

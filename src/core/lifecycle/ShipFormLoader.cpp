@@ -1,8 +1,8 @@
 #include "lifecycle/ShipFormLoader.h"
 
+#include "lifecycle/NumberFieldSpec.h"
 #include "lifecycle/PanelFills.h"
 #include "lifecycle/SpeedFactors.h"
-#include "lifecycle/NumberFieldSpec.h"
 #include "shell/Error.h"
 #include "store/RecordStore.h"
 #include "store/SharedDocuments.h"

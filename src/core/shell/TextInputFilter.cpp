@@ -5,11 +5,19 @@
 namespace ms {
 
 namespace {
-bool isAsciiLetter(char32_t c) { return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z'); }
+bool isAsciiLetter(char32_t c) {
+    return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z');
+}
 // Digits start at 1: a typed "0" is refused in every box.
-bool isDigitOneToNine(char32_t c) { return c >= U'1' && c <= U'9'; }
-bool isGermanLetter(char32_t c) { return std::u32string_view(U"ÄÖÜßäöü").find(c) != std::u32string_view::npos; }
-bool isIn(char32_t c, std::u32string_view set) { return set.find(c) != std::u32string_view::npos; }
+bool isDigitOneToNine(char32_t c) {
+    return c >= U'1' && c <= U'9';
+}
+bool isGermanLetter(char32_t c) {
+    return std::u32string_view(U"ÄÖÜßäöü").find(c) != std::u32string_view::npos;
+}
+bool isIn(char32_t c, std::u32string_view set) {
+    return set.find(c) != std::u32string_view::npos;
+}
 
 bool isAllowed(TextBox box, char32_t c) {
     if (c > 255)

@@ -35,9 +35,10 @@ TEST_F(MainFormTest, CategoriesListTheirShipsSortedByPosition) {
     EXPECT_EQ(shipView()->topLevelItemCount(), 4);
     selectCategory(2);
     EXPECT_EQ(shipView()->topLevelItemCount(), 9);
-    EXPECT_EQ(listedSortKeys(), (QStringList{QStringLiteral("B56"), QStringLiteral("B57"), QStringLiteral("B58"),
-                                             QStringLiteral("B63"), QStringLiteral("B64"), QStringLiteral("B65"),
-                                             QStringLiteral("B66"), QStringLiteral("B67"), QStringLiteral("B68")}));
+    EXPECT_EQ(listedSortKeys(),
+              (QStringList{QStringLiteral("B56"), QStringLiteral("B57"), QStringLiteral("B58"),
+                           QStringLiteral("B63"), QStringLiteral("B64"), QStringLiteral("B65"),
+                           QStringLiteral("B66"), QStringLiteral("B67"), QStringLiteral("B68")}));
     for (const QString& key : listedSortKeys())
         EXPECT_TRUE(key.startsWith(QLatin1Char('B')));
     // Templates are shown read-only.
@@ -87,8 +88,8 @@ TEST_F(MainFormTest, SideWindowLocksListsAndCommands) {
     selectCategory(3);
     picker.show();
     m_form->IsVisibleTimerTimer();
-    for (const char* name : {"ShipView", "ShipTypeView", "SaveBtn", "DeactivateBtn", "ShipYardBuildMenuBtn", "DeleteBtn",
-                             "CreateModBtn"})
+    for (const char* name : {"ShipView", "ShipTypeView", "SaveBtn", "DeactivateBtn", "ShipYardBuildMenuBtn",
+                             "DeleteBtn", "CreateModBtn"})
         EXPECT_FALSE(find(name)->isEnabled()) << name;
     picker.hide();
     m_form->IsVisibleTimerTimer();
@@ -188,7 +189,8 @@ TEST_F(MainFormTest, OilTankerHidesSlotsAndSocketsOnTheDetailPanel) {
 
 TEST_F(MainFormTest, PanelButtonsShowOnePanelAtATime) {
     const char* panels[] = {"BasePanel", "CostPanel", "WeaponPanel", "DetailPanel", "ExpeditionPanel"};
-    const char* buttons[] = {"BaseImageBtn", "CostImageBtn", "WeaponImageBtn", "DetailImageBtn", "ExpeditionImageBtn"};
+    const char* buttons[] = {"BaseImageBtn", "CostImageBtn", "WeaponImageBtn", "DetailImageBtn",
+                             "ExpeditionImageBtn"};
     for (int i = 0; i < 5; ++i) {
         find<QPushButton>(buttons[i])->click();
         for (int j = 0; j < 5; ++j)
@@ -201,7 +203,7 @@ TEST_F(MainFormTest, PanelButtonsShowOnePanelAtATime) {
 }
 
 class MainFormPointTest : public MainFormTest {
-protected:
+  protected:
     bool decimalIsPoint() const override { return true; }
 };
 

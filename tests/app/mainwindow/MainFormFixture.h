@@ -23,7 +23,7 @@ void typeText(QWidget* widget, const QString& text);
 // the projectile list filled, the first category selected. The copy is shared by the tests of a
 // suite; they only read it.
 class MainFormTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         s_dir = std::make_unique<TempDir>();
         s_xmla = copyDeliveredData(s_dir->path());
@@ -46,8 +46,7 @@ protected:
 
     virtual bool decimalIsPoint() const { return false; }
 
-    template <typename T = QWidget>
-    T* find(const char* name) const {
+    template <typename T = QWidget> T* find(const char* name) const {
         T* widget = m_form->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;

@@ -11,7 +11,8 @@ namespace {
 
 void moveMouseOver(QWidget* widget) {
     const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
-    QMouseEvent move(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
 }
 
@@ -61,7 +62,8 @@ TEST_F(MainFormTest, HelpTimerFollowsTheMouseWithoutMovementEvents) {
     QCursor::setPos(m_form->mapToGlobal(QPoint(1100, 60)));
     if (m_form->mapFromGlobal(QCursor::pos()) != QPoint(1100, 60))
         GTEST_SKIP() << "the platform does not move the cursor";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return text("HelpHeaderLabel") == QStringLiteral("Speichern"); }, 1000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return text("HelpHeaderLabel") == QStringLiteral("Speichern"); }, 1000));
 }
 
 TEST_F(MainFormTest, HoverShowsTheElementsHelp) {

@@ -78,7 +78,8 @@ TEST(NumberFieldTest, LockedFieldIsReadOnlyWithoutButtons) {
 TEST(NumberFieldTest, SpinButtonsRepeatEvery50MsExceptTheOffensiveWeaponValues) {
     std::unique_ptr<NumberField> repeating(makeField("StackLimit"));
     std::unique_ptr<NumberField> single(makeField("WeaponBaseDamage"));
-    EXPECT_EQ(repeating->style()->styleHint(QStyle::SH_SpinBox_ClickAutoRepeatRate, nullptr, repeating.get()), 50);
+    EXPECT_EQ(repeating->style()->styleHint(QStyle::SH_SpinBox_ClickAutoRepeatRate, nullptr, repeating.get()),
+              50);
     const int normalThreshold =
         repeating->style()->styleHint(QStyle::SH_SpinBox_ClickAutoRepeatThreshold, nullptr, repeating.get());
     const int singleThreshold =

@@ -9,7 +9,7 @@ namespace {
 
 // The panel fills on the delivered data set, as the main window shows a ship.
 class ShipFormLoaderTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         m_xmla = mstest::copyDeliveredData(m_dir.path());
         ms::OpenSharedDocuments(m_xmla);
@@ -67,8 +67,8 @@ TEST_F(ShipFormLoaderTest, SchoonerFillsEveryPanelWithCommaSeparator) {
     EXPECT_EQ(form.text("SetWeaponPanel"), "Bewaffnung hinzufügen");
     EXPECT_EQ(form.text("WeaponSelfHealPause"), "60");
     EXPECT_EQ(form.summary.repairStart, " Reparaturstart nach : 60(.sek) - ");
-    for (const char* field : {"WeaponProjectileCount", "WeaponBaseDamage", "WeaponReloadTime", "WeaponAttRange",
-                              "WeaponLineOfSight"})
+    for (const char* field : {"WeaponProjectileCount", "WeaponBaseDamage", "WeaponReloadTime",
+                              "WeaponAttRange", "WeaponLineOfSight"})
         EXPECT_EQ(form.text(field), "0") << field;
 
     // Expedition: Might's item has no amount, so it shows 0.
@@ -104,9 +104,9 @@ TEST_F(ShipFormLoaderTest, SteamshipHasOneSpeedAndNoMinimum) {
 }
 
 TEST_F(ShipFormLoaderTest, OnlyTheOilTankerHasFixedCargo) {
-    for (const char* guid : {"100437", "100438", "100439", "100440", "100441", "100442", "100443", "100853", "101121",
-                             "102419", "102420", "102421", "102422", "102423", "102425", "102428", "102455", "132404",
-                             "150000", "160000", "1010062"}) {
+    for (const char* guid : {"100437", "100438", "100439", "100440", "100441", "100442", "100443",
+                             "100853", "101121", "102419", "102420", "102421", "102422", "102423",
+                             "102425", "102428", "102455", "132404", "150000", "160000", "1010062"}) {
         const ms::ShipForm form = ms::LoadShipForm(guid, false);
         EXPECT_EQ(form.context.hasFixedCargo, std::string(guid) == "100853") << guid;
     }

@@ -9,7 +9,8 @@ TEST(SpeedFactorsTest, SailingTemplatesHaveTheirRangeOthersTwo) {
     EXPECT_EQ(ms::MinSpeedFactor("101121"), 1.6);
     EXPECT_EQ(ms::MinSpeedFactor("100438"), 1.0);
     EXPECT_EQ(ms::MinSpeedFactor("100441"), 1.0);
-    for (const char* guid : {"100437", "100439", "100440", "150000", "160000", "102419", "102420", "102421"}) {
+    for (const char* guid :
+         {"100437", "100439", "100440", "150000", "160000", "102419", "102420", "102421"}) {
         EXPECT_EQ(ms::MaxSpeedFactor(guid), 3.6) << guid;
         EXPECT_EQ(ms::MinSpeedFactor(guid), 0.8) << guid;
     }

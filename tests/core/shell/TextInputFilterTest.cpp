@@ -1,5 +1,5 @@
-#include "shell/HelpPosition.h"
 #include "shell/TextInputFilter.h"
+#include "shell/HelpPosition.h"
 
 #include <gtest/gtest.h>
 
