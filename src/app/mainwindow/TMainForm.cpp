@@ -28,6 +28,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -49,6 +50,7 @@ const QColor Cream(255, 251, 240);
 const QColor TextBrown(65, 55, 40);
 
 constexpr int HelpIntervalMs = 150;
+constexpr double HelpPointSize = 9;
 constexpr int GameWatchIntervalMs = 100;
 constexpr int GameCheckEveryTicks = 10;
 constexpr int ListPicture = 64;
@@ -481,7 +483,7 @@ void TMainForm::buildHelpArea() {
 
     QFont font(QStringLiteral("Segoe UI Semilight"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(9);
+    font.setPointSizeF(HelpPointSize);
     font.setBold(true);
     font.setItalic(true);
     const auto helpLabel = [&](const QString& name, const QString& placeholder, const QRect& geometry) {
@@ -908,14 +910,26 @@ bool TMainForm::ShowHelpText(const QString& helpNumber) {
     const std::optional<ms::HelpEntry> entry = ms::FindHelpEntry(helpNumber.toStdString());
     if (!entry)
         return true;
-    m_helpHeaderLabel->setText(withLineBreaks(q(entry->header)));
+    setHelpHeader(withLineBreaks(q(entry->header)));
     m_helpLabel->setText(withLineBreaks(q(entry->text1 + "\r" + entry->text2 + "\r" + entry->text3)));
     return true;
 }
 
 void TMainForm::setHelpArea(const QString& header, const QString& text) {
-    m_helpHeaderLabel->setText(withLineBreaks(header));
+    setHelpHeader(withLineBreaks(header));
     m_helpLabel->setText(withLineBreaks(text));
+}
+
+void TMainForm::setHelpHeader(const QString& header) {
+    // The header has one line. Where the help font is wider than the one the texts were written
+    // for, a long header gets a slightly smaller size instead of being cut off.
+    QFont font = m_helpHeaderLabel->font();
+    font.setPointSizeF(HelpPointSize);
+    while (font.pointSizeF() > HelpPointSize - 2 &&
+           QFontMetrics(font).horizontalAdvance(header) > m_helpHeaderLabel->width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    m_helpHeaderLabel->setFont(font);
+    m_helpHeaderLabel->setText(header);
 }
 
 void TMainForm::showFixedHelp(const QString& key) {

@@ -96,6 +96,7 @@ class TMainForm : public QWidget {
     void showFixedHelp(const QString& key);
     void showHelpFor(QWidget* widget);
     void setHelpArea(const QString& header, const QString& text);
+    void setHelpHeader(const QString& header);
 
     void setModeColours(bool newShips);
     void setShipCommandsEnabled(bool save, bool remove, bool newShip, bool activate, bool deactivate);

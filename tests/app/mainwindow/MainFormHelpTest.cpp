@@ -1,5 +1,7 @@
 #include "app/mainwindow/MainFormFixture.h"
 
+#include "store/SharedDocuments.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
@@ -90,6 +92,29 @@ TEST_F(MainFormTest, HoverShowsTheElementsHelp) {
     m_form->ShowHelpText(QStringLiteral("201"));
     m_form->ShowHelpText(QStringLiteral("999"));
     EXPECT_EQ(text("HelpHeaderLabel"), QStringLiteral("Schiffsvorlagenauswahl"));
+}
+
+} // namespace
+} // namespace mstest
+
+namespace mstest {
+namespace {
+
+// Every entry of the help file fits the help area: the header on its one line, the text in the
+// label's height at the label's width.
+TEST_F(MainFormTest, EveryHelpEntryFitsTheHelpArea) {
+    auto* header = find<QLabel>("HelpHeaderLabel");
+    auto* label = find<QLabel>("HelpLabel");
+    int entries = 0;
+    for (const pugi::xpath_node& node : ms::HelpRoot().select_nodes("//Text/GUID")) {
+        const QString number = QString::fromUtf8(node.node().text().get());
+        m_form->ShowHelpText(number);
+        ++entries;
+        EXPECT_LE(header->fontMetrics().horizontalAdvance(header->text()), header->width())
+            << number.toStdString();
+        EXPECT_LE(label->heightForWidth(label->width()), label->height()) << number.toStdString();
+    }
+    EXPECT_GE(entries, 40);
 }
 
 } // namespace

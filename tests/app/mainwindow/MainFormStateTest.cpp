@@ -1,5 +1,6 @@
 #include "app/mainwindow/MainFormFixture.h"
 
+#include "mainwindow/NumberField.h"
 #include "shell/ActivatedMods.h"
 
 #include <QListWidget>
@@ -96,6 +97,24 @@ TEST_F(MainFormTest, ActivationRefreshesTheListOfActivatedMods) {
     EXPECT_FALSE(m_form->rect().intersects(box->geometry()));
     EXPECT_FALSE(visibleInForm("MarvessaLabel")); // no game process here
     ms::env().modLocation = before;
+}
+
+} // namespace
+} // namespace mstest
+
+namespace mstest {
+namespace {
+
+TEST_F(MainFormTest, FieldChangesReachTheCoreForm) {
+    m_form->UnlockEditing();
+    auto* stack = find<ms::gui::NumberField>("StackLimit");
+    stack->setShownText(QStringLiteral("60"));
+    EXPECT_EQ(m_form->shipForm().text("StackLimit"), "60");
+    auto* speed = find<ms::gui::NumberField>("ForwardSpeed");
+    speed->setShownText(QStringLiteral("5"));
+    EXPECT_EQ(m_form->shipForm().text("ForwardSpeed"), "5");
+    EXPECT_EQ(text("ForwardSpeedMaxValue"), QStringLiteral("18 kn."));
+    EXPECT_EQ(text("ForwardSpeedMinValue"), QStringLiteral("5 kn."));
 }
 
 } // namespace

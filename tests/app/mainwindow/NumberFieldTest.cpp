@@ -1,5 +1,6 @@
 #include "mainwindow/NumberField.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QStyle>
 #include <QTest>
@@ -96,6 +97,25 @@ TEST(NumberFieldTest, ReportsEveryTextChange) {
     field->stepBy(1);
     field->setShownText(QStringLiteral("4")); // unchanged: no report
     EXPECT_EQ(seen, (QStringList{QStringLiteral("3"), QStringLiteral("4")}));
+}
+
+} // namespace
+
+namespace {
+
+TEST(NumberFieldTest, LeavingTheFieldKeepsItsText) {
+    QWidget window;
+    auto* field = new NumberField(*ms::findNumberFieldSpec("CargoFullFactor"), &window);
+    auto* other = new NumberField(*ms::findNumberFieldSpec("SlotCount"), &window);
+    other->move(0, 40);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    field->setShownText(QStringLiteral("0,85"));
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Return);
+    other->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(field->shownText(), QStringLiteral("0,85"));
 }
 
 } // namespace
