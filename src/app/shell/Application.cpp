@@ -4,11 +4,11 @@
 #include "shell/Resources.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartupSequence.h"
+#include "shell/TMessageForm.h"
 
 #include <QApplication>
 #include <clocale>
 #include <memory>
-#include <vector>
 
 namespace ms::gui {
 
@@ -36,10 +36,16 @@ int runApplication(int argc, char** argv) {
     if (StartupSequence(mainForm, services) != StartupResult::Running)
         return 1;
 
-    std::vector<std::unique_ptr<QWidget>> others;
-    for (const char* name : {"ProductForm", "OrgDataForm", "ShipYardForm01", "MessageForm", "ShipYardForm02",
-                             "ShipYardForm03", "ShortCutForm"})
-        others.push_back(makeShell(name));
+    // The fixed creation order after the main window: product picker, comparison window, old-world
+    // yard window, message window, new-world and Enbesa yard windows, yard overview.
+    auto productForm = makeShell("ProductForm");
+    auto orgDataForm = makeShell("OrgDataForm");
+    auto shipYardForm01 = makeShell("ShipYardForm01");
+    TMessageForm messageForm(&mainForm);
+    auto shipYardForm02 = makeShell("ShipYardForm02");
+    auto shipYardForm03 = makeShell("ShipYardForm03");
+    auto shortCutForm = makeShell("ShortCutForm");
+    mainForm.setSideWindows(productForm.get(), orgDataForm.get());
 
     mainForm.show();
     return app.exec();

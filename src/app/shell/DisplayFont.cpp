@@ -22,9 +22,12 @@ bool InstallDisplayFont(QWidget* mainWindow) {
     mainWindow->setFont(font);
     QPalette palette = mainWindow->palette();
     const QColor text(65, 55, 40);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::ButtonText, text);
+    // Only the enabled states: disabled controls keep their greyed look.
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, text);
+        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::ButtonText, text);
+    }
     mainWindow->setPalette(palette);
     return true;
 }
