@@ -28,34 +28,60 @@ QWidget* FormBinding::control(const QString& name) const {
 }
 
 void FormBinding::show(const ms::ShipForm& form) {
-    for (const auto& [name, value] : form.fields()) {
-        QWidget* widget = control(QString::fromStdString(name));
-        if (!widget)
-            continue;
-        const QString text = QString::fromStdString(value);
-        if (auto* number = qobject_cast<NumberField*>(widget)) {
-            number->setShownText(text);
-        } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-            if (line->text() != text)
-                line->setText(text);
-        } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
-            if (plain->toPlainText() != text)
-                plain->setPlainText(text);
-        } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-            combo->setCurrentIndex(text.toInt());
-        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            button->setText(text);
-        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-            const QVariant size = label->property(PictureSizeProperty);
-            if (size.isValid()) {
-                if (label->property(PictureNameProperty).toString() != text) {
-                    label->setPixmap(ImageCollection::pixmap(text, size.toSize()));
-                    label->setProperty(PictureNameProperty, text);
-                }
-            } else if (label->text() != text) {
-                label->setText(text);
+    for (const auto& [name, value] : form.fields())
+        showField(QString::fromStdString(name), QString::fromStdString(value));
+}
+
+void FormBinding::showChanges(const ms::ShipForm& before, const ms::ShipForm& after) {
+    for (const auto& [name, value] : after.fields())
+        if (!before.has(name) || before.text(name) != value)
+            showField(QString::fromStdString(name), QString::fromStdString(value));
+}
+
+void FormBinding::showField(const QString& name, const QString& text) {
+    QWidget* widget = control(name);
+    if (!widget)
+        return;
+    if (auto* number = qobject_cast<NumberField*>(widget)) {
+        number->setShownText(text);
+    } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        if (line->text() != text)
+            line->setText(text);
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+        if (plain->toPlainText() != text)
+            plain->setPlainText(text);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        combo->setCurrentIndex(text.toInt());
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const QVariant size = label->property(PictureSizeProperty);
+        if (size.isValid()) {
+            if (label->property(PictureNameProperty).toString() != text) {
+                label->setPixmap(ImageCollection::pixmap(text, size.toSize()));
+                label->setProperty(PictureNameProperty, text);
             }
+        } else if (label->text() != text) {
+            label->setText(text);
         }
+    }
+}
+
+void FormBinding::showMarkers(const ms::ChangeMarkers& markers) {
+    for (const auto& [name, shown] : markers.markers)
+        if (QWidget* marker = control(QString::fromStdString(name)))
+            marker->setVisible(shown);
+    for (const ms::PanelButtonPicture& b : markers.buttons) {
+        auto* button = qobject_cast<QAbstractButton*>(control(QString::fromStdString(b.button)));
+        if (!button)
+            continue;
+        const QString picture = QString::fromStdString(b.picture);
+        if (button->property(PictureNameProperty).toString() == picture)
+            continue;
+        const QSize size(b.width, b.height);
+        button->setIconSize(size);
+        button->setIcon(QIcon(ImageCollection::pixmap(picture, size)));
+        button->setProperty(PictureNameProperty, picture);
     }
 }
 

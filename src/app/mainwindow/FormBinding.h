@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lifecycle/ChangeMarkers.h"
 #include "lifecycle/ShipForm.h"
 
 #include <QHash>
@@ -19,12 +20,20 @@ class FormBinding {
 
     // Shows every field of the form; controls of fields the form lacks keep what they show.
     void show(const ms::ShipForm& form);
+    // Shows only the fields whose text an edit changed (or added). A field being typed in keeps
+    // its text and cursor: it is shown anew only when the edit itself changed it.
+    void showChanges(const ms::ShipForm& before, const ms::ShipForm& after);
     // Reads every bound control back into the form's fields.
     void read(ms::ShipForm& form) const;
+    // Shows or hides each marker picture by its name and gives each panel button its picture at
+    // the given size; the button keeps the picture's name in its "pictureName" property.
+    void showMarkers(const ms::ChangeMarkers& markers);
 
     QWidget* control(const QString& name) const;
 
   private:
+    void showField(const QString& name, const QString& text);
+
     QWidget* m_root;
     mutable QHash<QString, QPointer<QWidget>> m_controls;
 };

@@ -1,7 +1,12 @@
 #include "mainwindow/TMainForm.h"
 
+#include "lifecycle/ModExport.h"
 #include "lifecycle/NumberFieldSpec.h"
+#include "lifecycle/ShipCreation.h"
+#include "lifecycle/ShipEditing.h"
 #include "lifecycle/ShipFormLoader.h"
+#include "lifecycle/ShipSave.h"
+#include "mainwindow/ActivationInputs.h"
 #include "mainwindow/BasePanel.h"
 #include "mainwindow/CostPanel.h"
 #include "mainwindow/DetailPanel.h"
@@ -14,6 +19,7 @@
 #include "shell/Environment.h"
 #include "shell/HelpPosition.h"
 #include "shell/ImageCollection.h"
+#include "shell/MessageWindow.h"
 #include "shell/ProcessList.h"
 #include "shell/StandardMessage.h"
 #include "store/RecordStore.h"
@@ -394,10 +400,17 @@ void TMainForm::buildDataArea() {
             const QString name = field->objectName();
             field->setDecimalIsPoint(ms::env().decimalIsPoint);
             connect(field, &NumberField::shownTextChanged, this,
-                    [this, name](const QString& text) { numberFieldChanged(name, text); });
+                    [this, name](const QString& text) { guarded([&] { numberFieldChanged(name, text); }); });
         }
     connect(m_weaponPanel->projectileBox(), &QComboBox::currentIndexChanged, this,
             [this](int index) { m_form.set("WeaponProjectileTypeCombo", std::to_string(index)); });
+    // Only the user's choice is an edit; the fills set the list without one.
+    connect(m_weaponPanel->projectileBox(), &QComboBox::activated, this,
+            [this](int index) { guarded([this, index] { WeaponProjectileTypeComboClick(index); }); });
+    connect(m_weaponPanel->armButton(), &QPushButton::clicked, this,
+            [this] { guarded([this] { SetWeaponPanelClick(); }); });
+    connect(m_basePanel, &BasePanel::workforceClicked, this,
+            [this](const QString& guid) { guarded([this, &guid] { SetPicClick(guid); }); });
 
     m_noPanel = new QLabel(QStringLiteral("Keine Daten verfügbar"), this);
     m_noPanel->setObjectName(QStringLiteral("NoPanel"));
@@ -552,6 +565,7 @@ void TMainForm::clearPanelMarkers() {
             continue;
         const QString picture = button->property("pictureBase").toString() + QLatin1Char('2');
         button->setIcon(QIcon(ImageCollection::pixmap(picture, button->iconSize())));
+        button->setProperty("pictureName", picture);
     }
 }
 
@@ -720,7 +734,12 @@ void TMainForm::ShowShip() {
     const ms::ShipContext& c = form.context;
     m_detailPanel->showPropulsion(q(c.engine));
     m_form = form;
-    m_binding->show(form);
+    m_templateValues = ms::CollectTemplateValues(guid.toStdString(), decimalIsPoint);
+    {
+        m_showingForm = true;
+        const auto shown = qScopeGuard([this] { m_showingForm = false; });
+        m_binding->show(form);
+    }
     showShipPicture(q(c.icon), 120);
     m_shipIconImage->setPixmap(ImageCollection::pixmap(q(c.icon), QSize(128, 128)));
     m_basePanel->showWorkforceFrame(q(form.text("WorkForceGUID")));
@@ -736,7 +755,7 @@ void TMainForm::ShowShip() {
     m_exportedImage->setVisible(activated);
     m_exportedLabel->setVisible(activated);
     showYardIndicators();
-    clearPanelMarkers();
+    showMarkers(ms::UpdateChangeMarkers(m_form, m_templateValues, newShips));
 }
 
 void TMainForm::PanelBtnClick(Panel panel) {
@@ -770,13 +789,56 @@ void TMainForm::UnlockEditing() {
 void TMainForm::numberFieldChanged(const QString& field, const QString& text) {
     hideYardSelectionPanel();
     m_form.set(field.toStdString(), text.toStdString());
-    if (field == QLatin1String("ForwardSpeed")) {
-        ms::UpdateSpeedLabels(m_form, ms::env().decimalIsPoint);
-        findChild<QLabel*>(QStringLiteral("ForwardSpeedMaxValue"))
-            ->setText(q(m_form.text("ForwardSpeedMaxValue")));
-        findChild<QLabel*>(QStringLiteral("ForwardSpeedMinValue"))
-            ->setText(q(m_form.text("ForwardSpeedMinValue")));
+    if (m_showingForm)
+        return;
+    const bool newShips = selectedCategory() == NewShipsCategory;
+    const ms::ShipForm before = m_form;
+    const ms::ChangeMarkers markers =
+        field == QLatin1String("ForwardSpeed")
+            ? ms::ForwardSpeedChange(m_form, m_templateValues, newShips, ms::env().decimalIsPoint)
+            : ms::UniClick(m_form, m_templateValues, newShips);
+    // The field itself already shows its text; only what the action computed from it (the knots)
+    // is shown anew, so typing is never disturbed.
+    m_binding->showChanges(before, m_form);
+    showMarkers(markers);
+}
+
+template <typename Action> void TMainForm::applyEdit(Action&& action) {
+    hideYardSelectionPanel();
+    m_binding->read(m_form);
+    const ms::ShipForm before = m_form;
+    const ms::ChangeMarkers markers = action(selectedCategory() == NewShipsCategory);
+    {
+        m_showingForm = true;
+        const auto shown = qScopeGuard([this] { m_showingForm = false; });
+        m_binding->showChanges(before, m_form);
     }
+    m_basePanel->showWorkforceFrame(q(m_form.text("WorkForceGUID")));
+    showMarkers(markers);
+}
+
+void TMainForm::SetPicClick(const QString& workforceGuid) {
+    applyEdit([&](bool newShips) {
+        return ms::SetPicClick(m_form, workforceGuid.toStdString(), m_templateValues, newShips);
+    });
+}
+
+void TMainForm::SetWeaponPanelClick() {
+    applyEdit([&](bool newShips) { return ms::SetWeaponPanelClick(m_form, m_templateValues, newShips); });
+}
+
+void TMainForm::WeaponProjectileTypeComboClick(int index) {
+    applyEdit([&](bool newShips) {
+        return ms::WeaponProjectileTypeComboClick(m_form, index, m_templateValues, newShips);
+    });
+}
+
+void TMainForm::UpdateChangeMarkers() {
+    applyEdit([&](bool newShips) { return ms::UpdateChangeMarkers(m_form, m_templateValues, newShips); });
+}
+
+void TMainForm::showMarkers(const ms::ChangeMarkers& markers) {
+    m_binding->showMarkers(markers);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -890,6 +952,10 @@ void TMainForm::IsVisibleTimerTimer() {
 
 void TMainForm::FormActivate() {
     m_marvessaLabel->setVisible(ms::IsProcessRunning(GameExecutable));
+    refillActivatedMods();
+}
+
+void TMainForm::refillActivatedMods() {
     ms::ListActivatedMods();
     m_fileBoxActivated->clear();
     for (const std::string& name : ms::activatedModFolders())
@@ -1014,19 +1080,74 @@ template <typename Handler> void TMainForm::guarded(Handler&& handler) {
     }
 }
 
+int TMainForm::selectedShipRow() const {
+    const QList<QTreeWidgetItem*> selected = m_shipView->selectedItems();
+    return selected.isEmpty() ? -1 : m_shipView->indexOfTopLevelItem(selected.first());
+}
+
+void TMainForm::reselectShip(Category category, int row, const QString& guid) {
+    m_filling = true;
+    if (category == NoCategory)
+        m_shipTypeView->clearSelection();
+    else
+        m_shipTypeView->setCurrentRow(category);
+    m_filling = false;
+    ShipTypeViewClick();
+
+    const int rows = m_shipView->topLevelItemCount();
+    if (rows == 0)
+        return;
+    QTreeWidgetItem* item = m_shipView->topLevelItem(row >= 0 && row < rows ? row : rows - 1);
+    for (int i = 0; !guid.isEmpty() && i < rows; ++i)
+        if (m_shipView->topLevelItem(i)->data(0, Qt::UserRole).toString() == guid)
+            item = m_shipView->topLevelItem(i);
+    if (item == m_shipView->currentItem() && item->isSelected())
+        return; // the category's own selection has shown it already
+    m_filling = true;
+    m_shipView->setCurrentItem(item);
+    m_filling = false;
+    ShowShip();
+}
+
 void TMainForm::NewShipBtnClick() {
     hideYardSelectionPanel();
+    if (m_currentShipGuid.isEmpty())
+        return;
+    m_binding->read(m_form);
+    const std::optional<ms::CreatedShip> created =
+        ms::CreateNewShip(ms::env().xmlaDir, m_form, messageSink());
+    if (!created)
+        return; // the pool's refusal was told; nothing was written
+    // The new ship is the index's last entry, but not always the list's last row: positions count
+    // the entries, so after deletions an older ship can sort behind it. Select it by its GUID.
+    reselectShip(NewShipsCategory, -1, q(created->ids.assetGuid));
+    refillActivatedMods();
 }
 
 void TMainForm::SaveBtnClick() {
     // The enabling rules may leave the button on while no ship is shown; there is nothing to save.
     if (m_currentShipGuid.isEmpty())
         return;
+    m_binding->read(m_form);
+    const int row = selectedShipRow();
+    ms::SaveShipHooks hooks;
+    hooks.showShip = [this, row] { reselectShip(NewShipsCategory, row); };
+    hooks.activateShip = [this](const std::string& guid) {
+        ms::ActivateShip(guid, activationInputs(q(m_form.context.icon)));
+    };
+    ms::SaveShip(ms::env().xmlaDir, m_form, hooks);
+    refillActivatedMods();
 }
 
 void TMainForm::CreateModBtnClick() {
     if (m_currentShipGuid.isEmpty())
         return;
+    m_binding->read(m_form);
+    const int row = selectedShipRow();
+    const Category category = selectedCategory();
+    ms::ActivateShip(m_form, activationInputs(q(m_form.context.icon)));
+    reselectShip(category, row);
+    refillActivatedMods();
 }
 
 void TMainForm::ShipYardBuildMenuBtnkClick() {

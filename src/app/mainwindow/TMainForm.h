@@ -1,6 +1,8 @@
 #pragma once
 
+#include "lifecycle/ChangeMarkers.h"
 #include "lifecycle/ShipForm.h"
+#include "lifecycle/TemplateValues.h"
 
 #include <QPointer>
 #include <QString>
@@ -66,6 +68,14 @@ class TMainForm : public QWidget {
     void LockEditing();
     void UnlockEditing();
 
+    // Editing a new ship: each reads the window into the ship form, runs its core action and shows
+    // the changed fields and the change markers.
+    void SetPicClick(const QString& workforceGuid);
+    void SetWeaponPanelClick();
+    void WeaponProjectileTypeComboClick(int index);
+    // Recomputes the markers from the window's fields (also when the product picker closes).
+    void UpdateChangeMarkers();
+
     // Context help.
     bool ShowHelpText(const QString& helpNumber);
     // The help timer's work for one mouse position in client coordinates.
@@ -79,6 +89,7 @@ class TMainForm : public QWidget {
     QString currentShipGuid() const { return m_currentShipGuid; }
     Category selectedCategory() const;
     const ms::ShipForm& shipForm() const { return m_form; }
+    const ms::TemplateValues& templateValues() const { return m_templateValues; }
     // The side windows whose visibility locks the lists (product picker, template comparison).
     void setSideWindows(QWidget* productPicker, QWidget* comparison);
 
@@ -107,6 +118,13 @@ class TMainForm : public QWidget {
     void showYardIndicators();
     void hideYardSelectionPanel();
     void numberFieldChanged(const QString& field, const QString& text);
+    template <typename Action> void applyEdit(Action&& action);
+    void showMarkers(const ms::ChangeMarkers& markers);
+    // Selects `category` again as a click does, then the row at `row` (the last row when it is
+    // out of range) or the ship `guid` when given, and shows that ship.
+    void reselectShip(Category category, int row, const QString& guid = {});
+    int selectedShipRow() const;
+    void refillActivatedMods();
     bool sideWindowVisible() const;
 
     template <typename Handler> void guarded(Handler&& handler);
@@ -122,6 +140,7 @@ class TMainForm : public QWidget {
     void YardSelectionAbortClick();
 
     ms::ShipForm m_form;
+    ms::TemplateValues m_templateValues; // of the ship shown, collected by ShowShip
     std::unique_ptr<FormBinding> m_binding;
     QString m_currentShipGuid;
     QString m_lastHelpKey;
@@ -130,6 +149,7 @@ class TMainForm : public QWidget {
     int m_showDepth = 0;
     int m_gameCheckTicks = 0; // ticks of the game-watch timer until the next process check
     bool m_filling = false;
+    bool m_showingForm = false; // the fill's field changes are no edits: markers follow at its end
 
     QLabel* m_background = nullptr;
     QListWidget* m_shipTypeView = nullptr;
