@@ -1,5 +1,7 @@
 #include "lifecycle/PanelFills.h"
 
+#include "lifecycle/ExpeditionFields.h"
+
 #include "lifecycle/NumberFieldSpec.h"
 #include "lifecycle/SpeedFactors.h"
 #include "shell/Workforce.h"
@@ -43,20 +45,6 @@ std::string summaryLine(std::string_view caption, std::string_view value, std::s
     return line;
 }
 
-struct ExpeditionValue {
-    std::string_view attribute;
-    std::string_view field;
-};
-constexpr std::array<ExpeditionValue, 8> ExpeditionValues{{
-    {"Might", "MightInt"},
-    {"Navigation", "NavigationInt"},
-    {"Melee", "MeleeInt"},
-    {"Medicine", "MedicineInt"},
-    {"Hunting", "HuntingInt"},
-    {"Faith", "FaithInt"},
-    {"Diplomacy", "DiplomacyInt"},
-    {"Crafting", "CraftingInt"},
-}};
 
 } // namespace
 
@@ -262,7 +250,7 @@ void FillDetailPanel(ShipForm& form, pugi::xml_node values, bool decimalIsPoint)
 }
 
 void FillExpeditionPanel(ShipForm& form, pugi::xml_node values) {
-    std::array<std::string, ExpeditionValues.size()> amounts;
+    std::array<std::string, ExpeditionFields.size()> amounts;
     amounts.fill("0");
     std::string perk1 = "ExpeditionPerk1";
     std::string perk2 = "ExpeditionPerk2";
@@ -272,16 +260,16 @@ void FillExpeditionPanel(ShipForm& form, pugi::xml_node values) {
         if (!amount)
             continue;
         const std::string attribute = ReadText(item.node(), "Attribute").value_or("");
-        for (size_t i = 0; i < ExpeditionValues.size(); ++i)
-            if (ExpeditionValues[i].attribute == attribute)
+        for (size_t i = 0; i < ExpeditionFields.size(); ++i)
+            if (ExpeditionFields[i].attribute == attribute)
                 amounts[i] = *amount;
         if (attribute == "PerkSailingShip" || attribute == "PerkSteamShip")
             perk1 = attribute;
         else if (attribute == "PerkMilitaryShip" || attribute == "PerkTradeShip")
             perk2 = attribute;
     }
-    for (size_t i = 0; i < ExpeditionValues.size(); ++i)
-        setInteger(form, ExpeditionValues[i].field, amounts[i]);
+    for (size_t i = 0; i < ExpeditionFields.size(); ++i)
+        setInteger(form, ExpeditionFields[i].field, amounts[i]);
     form.set("ExpeditionPerk1", perk1);
     form.set("ExpeditionPerk2", perk2);
 }

@@ -1,5 +1,7 @@
 #include "lifecycle/ShipSave.h"
 
+#include "lifecycle/ExpeditionFields.h"
+
 #include "lifecycle/ShipEditing.h"
 #include "shell/Error.h"
 #include "shell/XmlFile.h"
@@ -110,16 +112,6 @@ constexpr std::array<std::pair<const char*, const char*>, 3> SpeedConstants{{
     {"Walking/TurnSpeedInPlace", "30"},
 }};
 
-constexpr std::array<std::pair<const char*, const char*>, 8> ExpeditionAttributes{{
-    {"Might", "MightInt"},
-    {"Navigation", "NavigationInt"},
-    {"Melee", "MeleeInt"},
-    {"Medicine", "MedicineInt"},
-    {"Hunting", "HuntingInt"},
-    {"Faith", "FaithInt"},
-    {"Diplomacy", "DiplomacyInt"},
-    {"Crafting", "CraftingInt"},
-}};
 
 const std::string& required(const ShipForm& form, std::string_view field) {
     const std::string& text = form.text(field);
@@ -160,7 +152,7 @@ struct SavePlan {
     };
     std::array<CostRow, CostRows> costRows;
     std::optional<std::string> influence;
-    std::array<std::string, ExpeditionAttributes.size()> expedition;
+    std::array<std::string, ExpeditionFields.size()> expedition;
     std::string perk1;
     std::string perk2;
     std::vector<PathText> weapons;
@@ -228,8 +220,8 @@ SavePlan planSave(const fs::path& xmlaDir, const ShipForm& form) {
     if (has(values, "Cost/InfluenceCostPoints"))
         plan.influence = converted(form, "InfluenceCostPoints", Kind::Text);
 
-    for (size_t i = 0; i < ExpeditionAttributes.size(); ++i)
-        plan.expedition[i] = converted(form, ExpeditionAttributes[i].second, Kind::Text);
+    for (size_t i = 0; i < ExpeditionFields.size(); ++i)
+        plan.expedition[i] = converted(form, ExpeditionFields[i].field, Kind::Text);
     plan.perk1 = perkOf(form, "ExpeditionPerk1");
     plan.perk2 = perkOf(form, "ExpeditionPerk2");
 
@@ -311,8 +303,8 @@ void SaveExpedition(const SavePlan& plan) {
     std::array<pugi::xml_node, ExpeditionItems> items;
     for (pugi::xml_node& item : items)
         item = attributes.append_child("Item");
-    for (size_t i = 0; i < ExpeditionAttributes.size(); ++i) {
-        appendText(items[i], "Attribute", ExpeditionAttributes[i].first);
+    for (size_t i = 0; i < ExpeditionFields.size(); ++i) {
+        appendText(items[i], "Attribute", ExpeditionFields[i].attribute);
         appendText(items[i], "Amount", plan.expedition[i]);
     }
     const std::string* perks[] = {&plan.perk1, &plan.perk2};

@@ -1,5 +1,7 @@
 #include "lifecycle/TemplateValues.h"
 
+#include "lifecycle/ExpeditionFields.h"
+
 #include "store/RecordStore.h"
 #include "store/ValueEncoding.h"
 
@@ -47,20 +49,6 @@ constexpr std::array<Source, 23> Sources{{
     {"StackLimit", "ItemContainer/StackLimit", Form::Text},
 }};
 
-struct Expedition {
-    const char* attribute;
-    const char* field;
-};
-constexpr std::array<Expedition, 8> ExpeditionFields{{
-    {"Might", "MightInt"},
-    {"Navigation", "NavigationInt"},
-    {"Melee", "MeleeInt"},
-    {"Medicine", "MedicineInt"},
-    {"Hunting", "HuntingInt"},
-    {"Faith", "FaithInt"},
-    {"Diplomacy", "DiplomacyInt"},
-    {"Crafting", "CraftingInt"},
-}};
 
 } // namespace
 
@@ -86,7 +74,7 @@ TemplateValues CollectTemplateValues(pugi::xml_node record, bool decimalIsPoint)
     }
     for (const Source& s : Sources)
         tpl.set(s.field, "0");
-    for (const Expedition& e : ExpeditionFields)
+    for (const ExpeditionField& e : ExpeditionFields)
         tpl.set(e.field, "0");
     if (!record)
         return tpl;
@@ -128,7 +116,7 @@ TemplateValues CollectTemplateValues(pugi::xml_node record, bool decimalIsPoint)
         if (!amount)
             continue;
         const std::string attribute = ReadText(item.node(), "Attribute").value_or("");
-        for (const Expedition& e : ExpeditionFields)
+        for (const ExpeditionField& e : ExpeditionFields)
             if (attribute == e.attribute)
                 tpl.set(e.field, *amount);
     }
