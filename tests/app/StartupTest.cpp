@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QCoreApplication>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
@@ -132,8 +133,8 @@ TEST(Startup, SecondInstanceIsRefusedWhileTheFirstHoldsTheLock) {
 // The settings file on disk: nine values in one group named by the key path.
 TEST(Startup, PlatformSettingsStoreWritesTheNineValues) {
     TempDir config;
-    QStandardPaths::setTestModeEnabled(false);
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path().string()));
+    // QSettings fixes its folders once per process; point the user scope here explicitly.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(config.path().string()));
     QtSettingsStore store;
     EXPECT_FALSE(store.keyExists());
     store.write({{"GameLocation", "/g"}, {"ModLocation", "/g/mods/"}, {"DeleteYard", "0"}});
@@ -144,7 +145,6 @@ TEST(Startup, PlatformSettingsStoreWritesTheNineValues) {
     store.removeKey();
     EXPECT_FALSE(store.keyExists());
     EXPECT_EQ(store.read("GameLocation"), "");
-    qunsetenv("XDG_CONFIG_HOME");
 }
 
 // Run in a child process with a German locale: the display separator becomes "," while the data
