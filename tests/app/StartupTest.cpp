@@ -5,6 +5,7 @@
 #include "shell/SingleInstance.h"
 #include "shell/StandardMessage.h"
 #include "shell/StartupSequence.h"
+#include "shell/WindowPlacement.h"
 #include "support/TempDir.h"
 
 #include <QLabel>
@@ -179,4 +180,10 @@ TEST(Startup, GermanLocaleKeepsTheDataFilesWithPoint) {
     const QString out = QString::fromUtf8(child.readAllStandardOutput());
     EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("[  PASSED  ] 1 test"))) << out.toStdString();
+}
+
+TEST(Startup, WindowIsCentredEvenOnASmallerScreen) {
+    EXPECT_EQ(centredOnScreen(QRect(0, 0, 1024, 768), QSize(1294, 794)), QPoint(135, 13));
+    EXPECT_EQ(centredOnScreen(QRect(0, 0, 1920, 1080), QSize(1294, 794)), QPoint(313, 143));
+    EXPECT_EQ(centredOnScreen(QRect(1920, 0, 1600, 900), QSize(1294, 794)), QPoint(2073, 53));
 }

@@ -15,6 +15,7 @@
 #include "shell/SingleInstance.h"
 #include "shell/StandardMessage.h"
 #include "shell/SystemInfo.h"
+#include "shell/WindowPlacement.h"
 #include "shell/WineRegistry.h"
 #include "store/SharedDocuments.h"
 
@@ -67,8 +68,7 @@ void centreOnScreen(QWidget& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1294, 794);
     const QSize outer = window.frameGeometry().size().isValid() ? window.frameGeometry().size() : window.size();
-    window.move(area.x() + std::abs(area.width() - outer.width()) / 2,
-                area.y() + std::abs(area.height() - outer.height()) / 2);
+    window.move(centredOnScreen(area, outer));
 }
 } // namespace
 

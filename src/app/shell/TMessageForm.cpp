@@ -1,5 +1,7 @@
 #include "shell/TMessageForm.h"
 
+#include "shell/WindowPlacement.h"
+
 #include "shell/TypedCharFilter.h"
 
 #include <QFontMetrics>
@@ -147,8 +149,7 @@ void TMessageForm::applyLayout() {
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(area.left() + std::abs(area.width() - width) / 2,
-             area.top() + std::abs(area.height() - height) / 2);
+        move(centredOnScreen(area, QSize(width, height)));
     }
 }
 
