@@ -28,7 +28,7 @@ ICON_DIR = ROOT / "data" / "images" / "yards"
 
 CRLF = "\r\n"
 MOD_VERSION = "18.5.5.12"
-CREATOR_CONTACT = "spantora@marvessa-spantora.de"
+CREATOR_CONTACT = "https://www.marvessa-spantora.de"
 ICON_SIZE = 128
 
 # ---------------------------------------------------------------------------------------------------

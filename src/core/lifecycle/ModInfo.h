@@ -9,7 +9,7 @@
 namespace ms {
 
 // Our contact address in the description of every ship mod (the yard mods carry the same).
-inline constexpr const char* kModContactAddress = "spantora@marvessa-spantora.de";
+inline constexpr const char* kModContactAddress = "https://www.marvessa-spantora.de";
 
 // The mod description's summary of a shown ship, joined from the summary texts of its panels: the
 // unlock, the cost rows, the weapons (armed ships only), the general values, the details.
