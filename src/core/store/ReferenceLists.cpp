@@ -71,11 +71,11 @@ std::optional<std::string> ProjectileGuidAt(int boxIndex) {
 std::optional<HelpEntry> FindHelpEntry(std::string_view helpNumber) {
     const pugi::xml_node root = HelpRoot();
     const std::string entry = "//Text[GUID=" + xpathString(helpNumber) + "]";
-    const pugi::xml_node header = selectIn(root, entry + "/Header");
-    if (!header)
+    // The first paragraph marks an entry; a missing header or later paragraph reads as empty.
+    if (!selectIn(root, entry + "/Text1"))
         return std::nullopt;
     auto text = [&](const char* name) { return std::string(selectIn(root, entry + "/" + name).text().get()); };
-    return HelpEntry{header.text().get(), text("Text1"), text("Text2"), text("Text3")};
+    return HelpEntry{text("Header"), text("Text1"), text("Text2"), text("Text3")};
 }
 
 } // namespace ms

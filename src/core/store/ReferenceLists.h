@@ -44,7 +44,7 @@ struct HelpEntry {
     std::string text3;
 };
 
-// "//Text[GUID="<number>"]/Header" and likewise Text1..Text3; nullopt when there is no entry.
+// "//Text[GUID="<number>"]/Header" and likewise Text1..Text3; nullopt when the entry has no Text1.
 std::optional<HelpEntry> FindHelpEntry(std::string_view helpNumber);
 
 } // namespace ms

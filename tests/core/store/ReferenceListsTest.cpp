@@ -76,3 +76,23 @@ TEST(ReferenceLists, HelpEntries) {
     EXPECT_EQ(FindHelpEntry("204")->header, "Speichern");
     EXPECT_EQ(FindHelpEntry("999"), std::nullopt);
 }
+
+TEST(ReferenceLists, HelpEntryIsFoundThroughItsFirstParagraph) {
+    DeliveredStore store;
+    // A hand-edited help file: one entry without its first paragraph, one without its header.
+    mstest::writeFile(store.xmla / "Help.xml",
+                      "<?xml version=\"1.0\"?>\n<TextExport><Texts>"
+                      "<Text><GUID>204</GUID><Header>Speichern</Header><Text2>Zwei</Text2></Text>"
+                      "<Text><GUID>205</GUID><Text1>Eins</Text1><Text3>Drei</Text3></Text>"
+                      "</Texts></TextExport>");
+    CloseSharedDocuments();
+    OpenSharedDocuments(store.xmla);
+
+    EXPECT_EQ(FindHelpEntry("204"), std::nullopt); // leaves the help area as it was
+    const auto onlyText = FindHelpEntry("205");
+    ASSERT_TRUE(onlyText);
+    EXPECT_EQ(onlyText->header, "");
+    EXPECT_EQ(onlyText->text1, "Eins");
+    EXPECT_EQ(onlyText->text2, "");
+    EXPECT_EQ(onlyText->text3, "Drei");
+}
