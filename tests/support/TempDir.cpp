@@ -42,4 +42,14 @@ void writeFile(const fs::path& file, const std::string& bytes) {
     out << bytes;
 }
 
+std::string crlf(const std::string& lf) {
+    std::string out;
+    for (const char c : lf) {
+        if (c == '\n')
+            out += '\r';
+        out += c;
+    }
+    return out;
+}
+
 } // namespace mstest

@@ -26,4 +26,7 @@ std::filesystem::path copyDeliveredData(const std::filesystem::path& dir);
 std::string readFile(const std::filesystem::path& file);
 void writeFile(const std::filesystem::path& file, const std::string& bytes);
 
+// The text with every "\n" widened to "\r\n", for expected file bytes written readably.
+std::string crlf(const std::string& lf);
+
 } // namespace mstest

@@ -10,25 +10,18 @@
 #include "shell/SystemInfo.h"
 #include "support/StrictJson.h"
 
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
 
 namespace {
+using mstest::crlf;
 namespace fs = std::filesystem;
 using mstest::ActivationFixture;
 using mstest::readFile;
 
 constexpr const char* kAssetsPath = "data/config/export/main/asset/assets.xml";
 constexpr const char* kTextsPath = "data/config/gui/texts_german.xml";
-
-std::string crlf(const std::string& lf) {
-    std::string out;
-    for (const char c : lf) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
-    return out;
-}
 
 pugi::xml_document parseFile(const fs::path& file) {
     pugi::xml_document doc;

@@ -6,16 +6,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string crlf(const std::string& lf) {
-    std::string out;
-    for (const char c : lf) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
-    return out;
-}
+using mstest::crlf;
 
 TEST(ShipTextsFile, FourteenLinesWithByteOrderMarkCrLfAndEntityReferences) {
     const ms::ShipTexts texts{"2000501100", "2000501200", "Schöner Schoner (neu)",
