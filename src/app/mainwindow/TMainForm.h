@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <exception>
 #include <memory>
 #include <optional>
 
@@ -26,6 +27,7 @@ class DataPanel;
 class DetailPanel;
 class ExpeditionPanel;
 class FormBinding;
+class MainFormHelp;
 class WeaponPanel;
 
 // The main window: ship categories, the ships of a category, the shown ship's picture and state,
@@ -101,13 +103,8 @@ class TMainForm : public QWidget {
     void buildWindow();
     void buildCommandColumn();
     void buildDataArea();
-    void buildHelpArea();
     void installHelpTracking();
     void keepDisabledLook();
-    void showFixedHelp(const QString& key);
-    void showHelpFor(QWidget* widget);
-    void setHelpArea(const QString& header, const QString& text);
-    void setHelpHeader(const QString& header);
 
     void setModeColours(bool newShips);
     void setShipCommandsEnabled(bool save, bool remove, bool newShip, bool activate, bool deactivate);
@@ -127,7 +124,15 @@ class TMainForm : public QWidget {
     void refillActivatedMods();
     bool sideWindowVisible() const;
 
-    template <typename Handler> void guarded(Handler&& handler);
+    // Every event handler runs through this: a failure of the core is reported, never fatal.
+    template <typename Handler> void guarded(Handler&& handler) {
+        try {
+            handler();
+        } catch (const std::exception& error) {
+            reportError(error);
+        }
+    }
+    void reportError(const std::exception& error);
 
     // Command handlers; those of later steps of the program do nothing yet.
     void NewShipBtnClick();
@@ -143,8 +148,6 @@ class TMainForm : public QWidget {
     ms::TemplateValues m_templateValues; // of the ship shown, collected by ShowShip
     std::unique_ptr<FormBinding> m_binding;
     QString m_currentShipGuid;
-    QString m_lastHelpKey;
-    std::optional<QPoint> m_helpEventPos;
     int m_sortColumn = 1;
     int m_showDepth = 0;
     int m_gameCheckTicks = 0; // ticks of the game-watch timer until the next process check
@@ -182,12 +185,10 @@ class TMainForm : public QWidget {
     QPushButton* m_deactivateBtn = nullptr;
     QPushButton* m_deleteBtn = nullptr;
     QWidget* m_yardSelectionPanel = nullptr;
-    QLabel* m_helpHeaderLabel = nullptr;
-    QLabel* m_helpLabel = nullptr;
     QLabel* m_marvessaLabel = nullptr;
     QListWidget* m_fileBoxActivated = nullptr;
 
-    QTimer* m_helpCallTimer = nullptr;
+    MainFormHelp* m_help = nullptr;
     QTimer* m_isVisibleTimer = nullptr;
     QPointer<QWidget> m_productPicker;
     QPointer<QWidget> m_comparison;

@@ -1,0 +1,111 @@
+#include "mainwindow/TMainForm.h"
+
+#include "lifecycle/ModExport.h"
+#include "lifecycle/ShipCreation.h"
+#include "lifecycle/ShipSave.h"
+#include "mainwindow/ActivationInputs.h"
+#include "mainwindow/FormBinding.h"
+#include "mainwindow/MainFormStyle.h"
+#include "shell/Environment.h"
+#include "shell/MessageWindow.h"
+#include "shell/StandardMessage.h"
+
+#include <QListWidget>
+#include <QTreeWidget>
+
+// The ship commands of the command column and the new-ship button.
+namespace ms::gui {
+
+using namespace mainform;
+
+void TMainForm::reportError(const std::exception& error) {
+    StandardMessage::reportError(this, error);
+}
+
+int TMainForm::selectedShipRow() const {
+    const QList<QTreeWidgetItem*> selected = m_shipView->selectedItems();
+    return selected.isEmpty() ? -1 : m_shipView->indexOfTopLevelItem(selected.first());
+}
+
+void TMainForm::reselectShip(Category category, int row, const QString& guid) {
+    m_filling = true;
+    if (category == NoCategory)
+        m_shipTypeView->clearSelection();
+    else
+        m_shipTypeView->setCurrentRow(category);
+    m_filling = false;
+    ShipTypeViewClick();
+
+    const int rows = m_shipView->topLevelItemCount();
+    if (rows == 0)
+        return;
+    QTreeWidgetItem* item = m_shipView->topLevelItem(row >= 0 && row < rows ? row : rows - 1);
+    for (int i = 0; !guid.isEmpty() && i < rows; ++i)
+        if (m_shipView->topLevelItem(i)->data(0, Qt::UserRole).toString() == guid)
+            item = m_shipView->topLevelItem(i);
+    if (item == m_shipView->currentItem() && item->isSelected())
+        return; // the category's own selection has shown it already
+    m_filling = true;
+    m_shipView->setCurrentItem(item);
+    m_filling = false;
+    ShowShip();
+}
+
+void TMainForm::NewShipBtnClick() {
+    hideYardSelectionPanel();
+    if (m_currentShipGuid.isEmpty())
+        return;
+    m_binding->read(m_form);
+    const std::optional<ms::CreatedShip> created =
+        ms::CreateNewShip(ms::env().xmlaDir, m_form, messageSink());
+    if (!created)
+        return; // the pool's refusal was told; nothing was written
+    // The new ship is the index's last entry, but not always the list's last row: positions count
+    // the entries, so after deletions an older ship can sort behind it. Select it by its GUID.
+    reselectShip(NewShipsCategory, -1, q(created->ids.assetGuid));
+    refillActivatedMods();
+}
+
+void TMainForm::SaveBtnClick() {
+    // The enabling rules may leave the button on while no ship is shown; there is nothing to save.
+    if (m_currentShipGuid.isEmpty())
+        return;
+    m_binding->read(m_form);
+    const int row = selectedShipRow();
+    ms::SaveShipHooks hooks;
+    hooks.showShip = [this, row] { reselectShip(NewShipsCategory, row); };
+    hooks.activateShip = [this](const std::string& guid) {
+        ms::ActivateShip(guid, activationInputs(q(m_form.context.icon)));
+    };
+    ms::SaveShip(ms::env().xmlaDir, m_form, hooks);
+    refillActivatedMods();
+}
+
+void TMainForm::CreateModBtnClick() {
+    if (m_currentShipGuid.isEmpty())
+        return;
+    m_binding->read(m_form);
+    const int row = selectedShipRow();
+    const Category category = selectedCategory();
+    ms::ActivateShip(m_form, activationInputs(q(m_form.context.icon)));
+    reselectShip(category, row);
+    refillActivatedMods();
+}
+
+void TMainForm::ShipYardBuildMenuBtnkClick() {
+    m_yardSelectionPanel->move(CommandLeft, 48);
+    m_yardSelectionPanel->show();
+    m_yardSelectionPanel->raise();
+}
+
+void TMainForm::DeactivateBtnClick() {}
+
+void TMainForm::DeleteBtnClick() {}
+
+void TMainForm::ShortCutBtnClick() {}
+
+void TMainForm::YardSelectionAbortClick() {
+    hideYardSelectionPanel();
+}
+
+} // namespace ms::gui
