@@ -8,10 +8,11 @@
 #include "shell/WindowPlacement.h"
 #include "support/TempDir.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
-#include <QCoreApplication>
 #include <QProcess>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
@@ -30,7 +31,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class MemorySettings : public SettingsStore {
-public:
+  public:
     std::map<std::string, std::string> values;
     bool keyExists() const override { return !values.empty(); }
     std::string read(const std::string& name) const override {
@@ -54,7 +55,8 @@ struct Sandbox {
         writeFile(game() / "Bin/Win64/Marvessa.exe", "exe");
         fs::create_directories(game() / "mods");
         fs::create_directories(program());
-        settings.values = {{"GameLocation", game().string()}, {"ModLocation", (game() / "mods").string() + "/"}};
+        settings.values = {{"GameLocation", game().string()},
+                           {"ModLocation", (game() / "mods").string() + "/"}};
     }
 
     StartupServices services() {
@@ -84,6 +86,8 @@ TEST(Startup, FirstStartUnpacksTheDataDirectoryAndWritesTheSettings) {
     EXPECT_EQ(box.settings.values["DPVer"], "9.1.0.0");
     EXPECT_EQ(env().xmlaDir, box.program() / "XMLA");
     EXPECT_FALSE(StandardMessage::lastShown().has_value());
+    // Centred by the outer size, not by the client area.
+    EXPECT_EQ(form.pos(), centredOnScreen(form.screen()->geometry(), QSize(1294, 794)));
 }
 
 TEST(Startup, ExistingDataDirectoryIsNotUnpackedAgain) {
@@ -135,7 +139,8 @@ TEST(Startup, SecondInstanceIsRefusedWhileTheFirstHoldsTheLock) {
 TEST(Startup, PlatformSettingsStoreWritesTheNineValues) {
     TempDir config;
     // QSettings fixes its folders once per process; point the user scope here explicitly.
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(config.path().string()));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QString::fromStdString(config.path().string()));
     QtSettingsStore store;
     EXPECT_FALSE(store.keyExists());
     store.write({{"GameLocation", "/g"}, {"ModLocation", "/g/mods/"}, {"DeleteYard", "0"}});

@@ -92,9 +92,11 @@ void FormBinding::read(ms::ShipForm& form) const {
         if (!widget)
             continue;
         QString text;
-        if (auto* number = qobject_cast<NumberField*>(widget))
+        if (auto* number = qobject_cast<NumberField*>(widget)) {
+            if (!number->isLocked())
+                number->settle(); // a field still being typed in is read as leaving it would leave it
             text = number->shownText();
-        else if (auto* line = qobject_cast<QLineEdit*>(widget))
+        } else if (auto* line = qobject_cast<QLineEdit*>(widget))
             text = line->text();
         else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget))
             text = plain->toPlainText();

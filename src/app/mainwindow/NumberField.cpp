@@ -1,8 +1,10 @@
 #include "mainwindow/NumberField.h"
 
 #include <QKeyEvent>
+
 #include <QLineEdit>
 #include <QProxyStyle>
+#include <algorithm>
 
 namespace ms::gui {
 
@@ -40,8 +42,22 @@ NumberField::NumberField(const ms::NumberFieldSpec& spec, QWidget* parent)
     setAccelerated(false);
     setKeyboardTracking(true);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
-    lineEdit()->setText(QStringLiteral("0"));
+    connect(lineEdit(), &QLineEdit::textChanged, this, &NumberField::remember);
     connect(lineEdit(), &QLineEdit::textChanged, this, &NumberField::shownTextChanged);
+    setTextByProgram(QStringLiteral("0"));
+}
+
+void NumberField::setTextByProgram(const QString& text) {
+    m_settingText = true;
+    lineEdit()->setText(text);
+    m_settingText = false;
+}
+
+void NumberField::remember(const QString& text) {
+    m_previousText = text;
+    double value = 0;
+    if (ms::parseFieldNumber(text.toStdString(), m_decimalIsPoint, value))
+        m_lastNumber = text;
 }
 
 void NumberField::setMaximum(double maximum) {
@@ -56,7 +72,30 @@ void NumberField::setShownText(const QString& text) {
     const std::string shown = ms::boundedFieldText(m_spec, text.toStdString(), m_decimalIsPoint);
     const QString q = QString::fromStdString(shown);
     if (lineEdit()->text() != q)
-        lineEdit()->setText(q);
+        setTextByProgram(q);
+}
+
+void NumberField::settle() {
+    const std::string text = shownText().toStdString();
+    double value = 0;
+    QString settled;
+    if (!ms::parseFieldNumber(text, m_decimalIsPoint, value))
+        settled = m_lastNumber;
+    else if (value < m_spec.minimum || value > m_spec.maximum)
+        settled = QString::fromStdString(ms::boundedFieldText(m_spec, text, m_decimalIsPoint));
+    else if (m_spec.decimal &&
+             (text.front() == '.' || text.front() == ',' || text.back() == '.' || text.back() == ','))
+        settled = QString::fromStdString(ms::formatFieldNumber(value, true, m_decimalIsPoint));
+    else
+        return;
+    if (settled != shownText())
+        setTextByProgram(settled);
+}
+
+void NumberField::focusOutEvent(QFocusEvent* event) {
+    if (!isReadOnly())
+        settle();
+    QAbstractSpinBox::focusOutEvent(event);
 }
 
 QString NumberField::shownText() const {
@@ -77,7 +116,7 @@ void NumberField::stepWith(double step, int steps) {
         return;
     const std::string next =
         ms::steppedFieldText(m_spec, shownText().toStdString(), step, steps, m_decimalIsPoint);
-    lineEdit()->setText(QString::fromStdString(next));
+    setTextByProgram(QString::fromStdString(next));
     lineEdit()->selectAll();
 }
 
@@ -95,7 +134,7 @@ QAbstractSpinBox::StepEnabled NumberField::stepEnabled() const {
     return enabled;
 }
 
-QValidator::State NumberField::validate(QString& input, int& /*pos*/) const {
+QValidator::State NumberField::validate(QString& input, int& pos) const {
     // Digits, and for decimal fields one display separator. Bounds are not judged while typing:
     // the user may pass through values outside them on the way to a valid one.
     const QChar separator = m_decimalIsPoint ? QLatin1Char('.') : QLatin1Char(',');
@@ -106,6 +145,15 @@ QValidator::State NumberField::validate(QString& input, int& /*pos*/) const {
         if (m_spec.decimal && c == separator && ++separators == 1)
             continue;
         return QValidator::Invalid;
+    }
+    // Pasted text is cut to the typing limit like typed text: what does not fit of the inserted
+    // part (which ends at the cursor) is dropped. A longer text the program set may only shrink.
+    const qsizetype limit = std::max<qsizetype>(m_spec.typedLength, m_previousText.size());
+    if (!m_settingText && m_spec.typedLength > 0 && input.size() > limit) {
+        const qsizetype excess = input.size() - limit;
+        const qsizetype from = std::max<qsizetype>(0, pos - excess);
+        input.remove(from, excess);
+        pos = static_cast<int>(from);
     }
     return QValidator::Acceptable;
 }

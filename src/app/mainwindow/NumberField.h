@@ -23,6 +23,11 @@ class NumberField : public QAbstractSpinBox {
     void setShownText(const QString& text);
     QString shownText() const;
 
+    // Makes a typed text whole, as leaving the field does: a value outside the bounds becomes the
+    // nearest bound, a dangling separator ("2,", ",5") the spin form, and a text that is no number
+    // returns to the last number the field showed.
+    void settle();
+
     // Read-only without spin buttons (templates) or editable with them (new ships).
     void setLocked(bool locked);
     bool isLocked() const { return isReadOnly(); }
@@ -37,12 +42,18 @@ class NumberField : public QAbstractSpinBox {
   protected:
     StepEnabled stepEnabled() const override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void stepWith(double step, int steps);
+    void setTextByProgram(const QString& text);
+    void remember(const QString& text);
 
     ms::NumberFieldSpec m_spec;
     bool m_decimalIsPoint = false;
+    bool m_settingText = false; // the length limit binds the user, not the program
+    QString m_previousText;     // the text before the change being validated
+    QString m_lastNumber = QStringLiteral("0");
 };
 
 } // namespace ms::gui

@@ -304,6 +304,7 @@ void TMainForm::ShowShip() {
     m_exportedLabel->setVisible(activated);
     showYardIndicators();
     showMarkers(ms::UpdateChangeMarkers(m_form, m_templateValues, newShips));
+    hideYardSelectionPanel();
 }
 
 void TMainForm::PanelBtnClick(Panel panel) {
@@ -458,13 +459,33 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (event->type() == QEvent::MouseMove && widget)
         m_help->mouseMoved(widget, static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-    if (event->type() == QEvent::MouseButtonRelease && widget) {
-        // A click on the empty part of a list leaves no row selected.
+    if (widget &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (widget == m_shipTypeView->viewport() && !m_shipTypeView->itemAt(mouse->position().toPoint()))
-            m_shipTypeView->clearSelection();
-        else if (widget == m_shipView->viewport() && !m_shipView->itemAt(mouse->position().toPoint()))
-            m_shipView->clearSelection();
+        const QPoint at = mouse->position().toPoint();
+        const bool categories = widget == m_shipTypeView->viewport();
+        const bool ships = widget == m_shipView->viewport();
+        const bool onSelected = categories
+                                    ? m_shipTypeView->itemAt(at) && m_shipTypeView->itemAt(at)->isSelected()
+                                : ships ? m_shipView->itemAt(at) && m_shipView->itemAt(at)->isSelected()
+                                        : false;
+        if (event->type() == QEvent::MouseButtonPress) {
+            // The selection does not change on a click on the selected row, so no selection
+            // signal follows; the release then acts as that click (refill, or show from disk).
+            m_pressedOnSelected = onSelected;
+        } else if (categories || ships) {
+            const bool reclick = m_pressedOnSelected && onSelected;
+            m_pressedOnSelected = false;
+            if (reclick && categories)
+                guarded([this] { ShipTypeViewClick(); });
+            else if (reclick)
+                guarded([this] { ShipViewClick(); });
+            // A click on the empty part of a list leaves no row selected.
+            else if (categories && !m_shipTypeView->itemAt(at))
+                m_shipTypeView->clearSelection();
+            else if (ships && !m_shipView->itemAt(at))
+                m_shipView->clearSelection();
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

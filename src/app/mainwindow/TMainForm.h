@@ -151,6 +151,7 @@ class TMainForm : public QWidget {
     int m_sortColumn = 1;
     int m_showDepth = 0;
     int m_gameCheckTicks = 0; // ticks of the game-watch timer until the next process check
+    bool m_pressedOnSelected = false; // the mouse went down on the selected row of a list
     bool m_filling = false;
     bool m_showingForm = false; // the fill's field changes are no edits: markers follow at its end
 

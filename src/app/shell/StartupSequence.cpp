@@ -47,7 +47,9 @@ bool isWritableDir(const QString& dir) {
     return info.isDir() && info.isWritable();
 }
 
-void processEvents() { QCoreApplication::processEvents(); }
+void processEvents() {
+    QCoreApplication::processEvents();
+}
 
 bool unpackEmbeddedArchive(const fs::path& programDir) {
     QFile archive(QStringLiteral(":/embedded/XMLA.zip"));
@@ -57,17 +59,21 @@ bool unpackEmbeddedArchive(const fs::path& programDir) {
         return false;
     }
     const QByteArray bytes = archive.readAll();
-    return ExtractDataArchive(std::string_view(bytes.constData(), size_t(bytes.size())), programDir, processEvents,
-                              [](const std::string& reason) {
+    return ExtractDataArchive(std::string_view(bytes.constData(), size_t(bytes.size())), programDir,
+                              processEvents, [](const std::string& reason) {
                                   StandardMessage::critical(nullptr, QStringLiteral("Programmabbruch"),
                                                             QString::fromStdString(reason));
                               });
 }
 
-void centreOnScreen(QWidget& window) {
+void centreOnScreen(TMainForm& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1294, 794);
-    const QSize outer = window.frameGeometry().size().isValid() ? window.frameGeometry().size() : window.size();
+    // Before it is first shown the window has no frame yet, so its frame size is its client size;
+    // it is centred by the size it will have with a normal frame.
+    const bool framed = window.frameGeometry().size() != window.size();
+    const QSize outer =
+        framed ? window.frameGeometry().size() : QSize(TMainForm::OuterWidth, TMainForm::OuterHeight);
     window.move(centredOnScreen(area, outer));
 }
 } // namespace
@@ -76,8 +82,8 @@ fs::path defaultProgramDir() {
     const QString exeDir = QCoreApplication::applicationDirPath();
     if (isWritableDir(exeDir))
         return fs::path(exeDir.toStdString());
-    const QString dataDir =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/MarvessaSpantora");
+    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                            QStringLiteral("/MarvessaSpantora");
     QDir().mkpath(dataDir);
     return fs::path(dataDir.toStdString());
 }
@@ -101,12 +107,13 @@ StartupResult StartupSequence(TMainForm& mainForm, StartupServices services) {
     QtSettingsStore platformSettings;
     GameLocatorServices locator;
     locator.settings = services.settings ? services.settings : &platformSettings;
-    locator.readInstallDir = services.readInstallDir ? services.readInstallDir
-                                                     : [](const std::string& key, bool drop) {
-                                                           return findInstallDir(wineprefixCandidates(), key, drop);
-                                                       };
-    locator.chooseFolder = services.chooseFolder ? services.chooseFolder
-                                                 : [&mainForm] { return chooseGameFolder(&mainForm).toStdString(); };
+    locator.readInstallDir =
+        services.readInstallDir ? services.readInstallDir : [](const std::string& key, bool drop) {
+            return findInstallDir(wineprefixCandidates(), key, drop);
+        };
+    locator.chooseFolder = services.chooseFolder ? services.chooseFolder : [&mainForm] {
+        return chooseGameFolder(&mainForm).toStdString();
+    };
     locator.programDir = withTrailingSeparator(e.programDir);
     locator.programVersion = ProgramVersion();
     locator.today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();

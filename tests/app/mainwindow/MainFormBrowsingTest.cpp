@@ -3,6 +3,7 @@
 #include "mainwindow/NumberField.h"
 
 #include <QPushButton>
+#include <QTest>
 
 namespace mstest {
 namespace {
@@ -211,6 +212,37 @@ TEST_F(MainFormPointTest, DecimalsUseThePointSeparator) {
     ASSERT_TRUE(selectShip(QStringLiteral("100438")));
     EXPECT_EQ(text("ForwardSpeed"), QStringLiteral("4.4"));
     EXPECT_EQ(text("ForwardSpeedMaxValue"), QStringLiteral("15.84 kn."));
+}
+
+} // namespace
+} // namespace mstest
+
+namespace mstest {
+namespace {
+
+// A click on the row that is already selected throws away the edits: the category is refilled
+// with its first ship shown, the ship is shown again from disk, and the yard panel closes.
+TEST_F(MainFormTest, ClickOnTheSelectedRowShowsItAgain) {
+    m_form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
+    QTreeWidget* ships = shipView();
+    QTreeWidgetItem* second = ships->topLevelItem(1);
+    ships->setCurrentItem(second);
+    const QString original = text("StackLimit");
+    auto* stack = find<ms::gui::NumberField>("StackLimit");
+    stack->setShownText(QStringLiteral("2490"));
+    find<QAbstractButton>("ShipYardBuildMenuBtn")->click();
+    ASSERT_TRUE(visibleInForm("YardSelectionPanel"));
+
+    QTest::mouseClick(ships->viewport(), Qt::LeftButton, {}, ships->visualItemRect(second).center());
+    EXPECT_EQ(stack->shownText(), original);
+    EXPECT_FALSE(visibleInForm("YardSelectionPanel"));
+
+    auto* categories = find<QListWidget>("ShipTypeView");
+    QTest::mouseClick(categories->viewport(), Qt::LeftButton, {},
+                      categories->visualItemRect(categories->currentItem()).center());
+    EXPECT_EQ(m_form->currentShipGuid(), ships->topLevelItem(0)->data(0, Qt::UserRole).toString());
+    EXPECT_TRUE(ships->topLevelItem(0)->isSelected());
 }
 
 } // namespace

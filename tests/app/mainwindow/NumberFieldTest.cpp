@@ -1,6 +1,7 @@
 #include "mainwindow/NumberField.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QStyle>
 #include <QTest>
@@ -103,19 +104,74 @@ TEST(NumberFieldTest, ReportsEveryTextChange) {
 
 namespace {
 
-TEST(NumberFieldTest, LeavingTheFieldKeepsItsText) {
+// A field beside a second one, in a shown window, so that focus can leave it.
+struct FieldInWindow {
+    explicit FieldInWindow(const char* name) {
+        field = new NumberField(*ms::findNumberFieldSpec(name), &window);
+        other = new NumberField(*ms::findNumberFieldSpec("SlotCount"), &window);
+        other->move(0, 40);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    void leave() {
+        other->setFocus();
+        QApplication::processEvents();
+    }
     QWidget window;
-    auto* field = new NumberField(*ms::findNumberFieldSpec("CargoFullFactor"), &window);
-    auto* other = new NumberField(*ms::findNumberFieldSpec("SlotCount"), &window);
-    other->move(0, 40);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    field->setShownText(QStringLiteral("0,85"));
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_Return);
-    other->setFocus();
-    QApplication::processEvents();
-    EXPECT_EQ(field->shownText(), QStringLiteral("0,85"));
+    NumberField* field;
+    NumberField* other;
+};
+
+TEST(NumberFieldTest, LeavingTheFieldKeepsItsText) {
+    FieldInWindow w("CargoFullFactor");
+    w.field->setShownText(QStringLiteral("0,85"));
+    w.field->setFocus();
+    QTest::keyClick(w.field, Qt::Key_Return);
+    w.leave();
+    EXPECT_EQ(w.field->shownText(), QStringLiteral("0,85"));
+}
+
+// What was typed over a valid start text, and what the field shows once the focus has left it.
+TEST(NumberFieldTest, LeavingTheFieldSettlesTheTypedText) {
+    struct Case {
+        const char* field;
+        const char* start;
+        const char* typed;
+        const char* settled;
+    };
+    const Case cases[] = {
+        {"WorkAmount", "50", "0", "1"},
+        {"WeaponMaxHitpoints", "500", "0", "250"},
+        {"SocketCount", "2", "9", "4"},
+        {"CargoFullFactor", "0,5", "9", "1,0"},
+        {"SessionTransferSpeedFactor", "1,5", "2,", "2,0"},
+        {"SessionTransferSpeedFactor", "1,5", ",5", "0,5"},
+        {"CargoFullFactor", "0,5", ",", "0,5"},
+        {"WorkAmount", "50", "", "50"},
+    };
+    for (const Case& c : cases) {
+        FieldInWindow w(c.field);
+        w.field->setShownText(QString::fromLatin1(c.start));
+        w.field->setFocus();
+        w.field->clear();
+        QTest::keyClicks(w.field, QString::fromLatin1(c.typed));
+        w.leave();
+        EXPECT_EQ(w.field->shownText(), QString::fromLatin1(c.settled)) << c.field << " typed " << c.typed;
+    }
+}
+
+TEST(NumberFieldTest, PastedTextKeepsTheTypingLimit) {
+    FieldInWindow w("CostSpin1"); // 3 typed digits
+    w.field->setFocus();
+    w.field->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("123456"));
+    QTest::keySequence(w.field, QKeySequence::Paste);
+    EXPECT_EQ(w.field->shownText(), QStringLiteral("123"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("7x"));
+    QTest::keySequence(w.field, QKeySequence::Paste);
+    EXPECT_EQ(w.field->shownText(), QStringLiteral("123"));
+    w.leave();
+    EXPECT_EQ(w.field->shownText(), QStringLiteral("123"));
 }
 
 } // namespace
