@@ -393,37 +393,44 @@ void TMainForm::showMarkers(const ms::ChangeMarkers& markers) {
 // ---------------------------------------------------------------------------------------------
 // Timers and activation
 
+namespace {
+// The game-watch tick runs ten times a second; one that changes nothing touches no widget.
+void setEnabledIfChanged(QWidget* widget, bool enabled) {
+    if (widget->isEnabled() != enabled)
+        widget->setEnabled(enabled);
+}
+void setShownIfChanged(QWidget* widget, bool shown) {
+    if (widget->isHidden() == shown)
+        widget->setVisible(shown);
+}
+} // namespace
+
 void TMainForm::IsVisibleTimerTimer() {
     // Looking through every running process costs milliseconds; once a second is soon enough for
     // the notice and keeps the idle program quiet. The enabling rules below run at every tick.
     if (m_gameCheckTicks-- <= 0) {
         m_gameCheckTicks = GameCheckEveryTicks - 1;
-        m_marvessaLabel->setVisible(ms::IsProcessRunning(GameExecutable));
+        setShownIfChanged(m_marvessaLabel, ms::IsProcessRunning(GameExecutable));
     }
 
     if (sideWindowVisible()) {
-        for (QWidget* w : {static_cast<QWidget*>(m_shipView), static_cast<QWidget*>(m_shipTypeView),
-                           static_cast<QWidget*>(m_saveBtn), static_cast<QWidget*>(m_deactivateBtn),
-                           static_cast<QWidget*>(m_shipYardBuildMenuBtn), static_cast<QWidget*>(m_deleteBtn),
-                           static_cast<QWidget*>(m_createModBtn)})
-            w->setEnabled(false);
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{m_shipView, m_shipTypeView, m_saveBtn, m_deactivateBtn,
+                                             m_shipYardBuildMenuBtn, m_deleteBtn, m_createModBtn})
+            setEnabledIfChanged(w, false);
         return;
     }
-    const bool newShips = selectedCategory() == NewShipsCategory;
-    if (newShips) {
-        for (QWidget* w : {static_cast<QWidget*>(m_shipTypeView), static_cast<QWidget*>(m_shipView),
-                           static_cast<QWidget*>(m_saveBtn), static_cast<QWidget*>(m_shipYardBuildMenuBtn),
-                           static_cast<QWidget*>(m_createModBtn)})
-            w->setEnabled(true);
-    } else {
-        m_sternImage->hide();
+    if (selectedCategory() != NewShipsCategory) {
+        setShownIfChanged(m_sternImage, false);
+        return;
     }
-    if (newShips) {
-        const bool hasRows = m_shipView->topLevelItemCount() > 0;
-        m_deleteBtn->setEnabled(hasRows);
-        if (hasRows)
-            m_sternImage->show();
-    }
+    for (QWidget* w : std::initializer_list<QWidget*>{m_shipTypeView, m_shipView, m_saveBtn,
+                                                      m_shipYardBuildMenuBtn, m_createModBtn})
+        setEnabledIfChanged(w, true);
+    const bool hasRows = m_shipView->topLevelItemCount() > 0;
+    setEnabledIfChanged(m_deleteBtn, hasRows);
+    if (hasRows)
+        setShownIfChanged(m_sternImage, true);
 }
 
 void TMainForm::FormActivate() {

@@ -3,10 +3,14 @@
 #include "shell/Environment.h"
 
 #include <cctype>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <sstream>
 #include <string>
+#include <unistd.h>
+#include <unordered_map>
 
 namespace ms {
 namespace fs = std::filesystem;
@@ -14,10 +18,20 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string readSmallFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    // Plain system calls: the game watch reads hundreds of these files every second.
+    std::string text;
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return text;
+    char buffer[4096];
+    // A short read is the whole of a small proc file; only a full buffer asks for more.
+    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) {
+        text.append(buffer, static_cast<std::size_t>(n));
+        if (static_cast<std::size_t>(n) < sizeof buffer)
+            break;
+    }
+    ::close(fd);
+    return text;
 }
 
 std::string_view withoutPath(std::string_view path) {
@@ -34,16 +48,30 @@ bool isProcessFolder(const std::string& name) {
     return true;
 }
 
-bool processMatches(const fs::path& dir, std::string_view exeName) {
-    // The kernel cuts the command name to 15 characters. A name of that length may be cut, so it
-    // is left to the executable link and argv[0]; only a shorter one is known to be whole.
-    constexpr std::size_t commLimit = 15;
-    std::string comm = readSmallFile(dir / "comm");
-    if (!comm.empty() && comm.back() == '\n')
-        comm.pop_back();
-    if (comm.size() < commLimit && equalsIgnoreCase(comm, exeName))
-        return true;
+// The command name and the start time of a process, from one read of its stat file. The name
+// stands in parentheses and may itself hold blanks and parentheses; the start time is the 20th
+// field after it.
+struct ProcessStat {
+    std::string comm;
+    std::string started;
+};
 
+ProcessStat readStat(const fs::path& dir) {
+    const std::string stat = readSmallFile(dir / "stat");
+    const auto open = stat.find('(');
+    const auto close = stat.rfind(')');
+    if (open == std::string::npos || close == std::string::npos || close < open)
+        return {};
+    ProcessStat result{stat.substr(open + 1, close - open - 1), {}};
+    std::istringstream fields(stat.substr(close + 1));
+    for (int i = 0; i < 20 && fields >> result.started; ++i) {
+    }
+    return result;
+}
+
+// The executable link and argv[0] of a process, which only change together with its command name
+// (an exec, or a Windows emulation naming itself after the program it loaded).
+bool executableMatches(const fs::path& dir, std::string_view exeName) {
     std::error_code ec;
     std::string exe = fs::read_symlink(dir / "exe", ec).string();
     if (!ec) {
@@ -53,23 +81,61 @@ bool processMatches(const fs::path& dir, std::string_view exeName) {
         if (equalsIgnoreCase(withoutPath(exe), exeName))
             return true;
     }
-
     const std::string cmdline = readSmallFile(dir / "cmdline");
     const std::string_view argv0(cmdline.c_str()); // up to the first NUL
-    return !argv0.empty() && (equalsIgnoreCase(argv0, exeName) || equalsIgnoreCase(withoutPath(argv0), exeName));
+    return !argv0.empty() &&
+           (equalsIgnoreCase(argv0, exeName) || equalsIgnoreCase(withoutPath(argv0), exeName));
 }
+
+// What the last scan found out per process, so that a quiet system costs one small read per
+// process and scan. An entry is valid while the process has the same start time (a reused process
+// number is another process) and the same command name.
+struct KnownProcess {
+    ProcessStat stat;
+    bool matches = false;
+};
+
+struct ScanMemory {
+    std::string exeName;
+    std::unordered_map<std::string, KnownProcess> processes;
+};
 
 } // namespace
 
 bool IsProcessRunning(std::string_view exeName) {
     if (exeName.empty())
         return false;
+    static std::mutex guard;
+    static ScanMemory memory;
+    const std::lock_guard lock(guard);
+    if (memory.exeName != exeName)
+        memory = ScanMemory{std::string(exeName), {}};
+
+    // The kernel cuts the command name to 15 characters. A name of that length may be cut, so it
+    // is left to the executable link and argv[0]; only a shorter one is known to be whole.
+    constexpr std::size_t commLimit = 15;
+    std::unordered_map<std::string, KnownProcess> seen;
+    bool running = false;
     std::error_code ec;
     for (fs::directory_iterator it("/proc", ec), end; !ec && it != end; it.increment(ec)) {
-        if (isProcessFolder(it->path().filename().string()) && processMatches(it->path(), exeName))
-            return true;
+        std::string pid = it->path().filename().string();
+        if (!isProcessFolder(pid))
+            continue;
+        KnownProcess known{readStat(it->path())};
+        const std::string& comm = known.stat.comm;
+        if (comm.size() < commLimit && equalsIgnoreCase(comm, exeName)) {
+            known.matches = true;
+        } else {
+            const auto before = memory.processes.find(pid);
+            const bool same = before != memory.processes.end() && before->second.stat.comm == comm &&
+                              before->second.stat.started == known.stat.started;
+            known.matches = same ? before->second.matches : executableMatches(it->path(), exeName);
+        }
+        running = running || known.matches;
+        seen.emplace(std::move(pid), std::move(known));
     }
-    return false;
+    memory.processes = std::move(seen);
+    return running;
 }
 
 bool IsDebuggerAttached() {

@@ -47,3 +47,45 @@ TEST_F(MainFormTest, EveryTemplateShowsAndItsTimeIsRecorded) {
 
 } // namespace
 } // namespace mstest
+
+#include "app/mainwindow/NewShipGuiFixture.h"
+#include "lifecycle/ShipCreation.h"
+#include "shell/MessageWindow.h"
+#include "store/RecordStore.h"
+
+namespace mstest {
+namespace {
+
+// The pools filled up (the delivered trigger pool has 96 free identifiers, so 21 templates and 96
+// new ships): every new ship still shows its own GUID; the time of a ShowShip in the full list is
+// printed for the record.
+TEST_F(NewShipGuiTest, ShowShipWithTheFullPoolIsRecorded) {
+    ms::gui::MessageWindow sink;
+    ms::gui::MessageWindow::setNextAnswer({}); // for the exhausted pool's message
+    const ms::NewShipFields fields{"100438", "Flotte", "1010052", "10"};
+    int created = 0;
+    while (ms::CreateNewShip(m_xmla, fields, sink))
+        ++created;
+    ms::ReloadShipDocuments(m_xmla);
+    ASSERT_EQ(std::distance(ms::ShipIndexRoot().children("Ship").begin(),
+                            ms::ShipIndexRoot().children("Ship").end()),
+              21 + created);
+    EXPECT_EQ(created, 96);
+    find<QListWidget>("ShipTypeView")->setCurrentRow(3);
+    QTreeWidget* view = find<QTreeWidget>("ShipView");
+    ASSERT_EQ(view->topLevelItemCount(), created);
+    std::vector<qint64> micros;
+    for (int row = view->topLevelItemCount() - 1; row >= 0; row -= 5) {
+        QElapsedTimer timer;
+        timer.start();
+        view->setCurrentItem(view->topLevelItem(row));
+        micros.push_back(timer.nsecsElapsed() / 1000);
+        EXPECT_EQ(m_form->currentShipGuid(), view->topLevelItem(row)->data(0, Qt::UserRole).toString());
+    }
+    std::sort(micros.begin(), micros.end());
+    std::printf("ShowShip with 117 index entries: median %lld us, worst %lld us\n",
+                static_cast<long long>(micros[micros.size() / 2]), static_cast<long long>(micros.back()));
+}
+
+} // namespace
+} // namespace mstest
