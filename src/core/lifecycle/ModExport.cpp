@@ -10,6 +10,7 @@
 #include "shell/Environment.h"
 #include "shell/Error.h"
 #include "shell/FileOperations.h"
+#include "shell/ModStaging.h"
 #include "shell/SystemInfo.h"
 #include "shell/XmlFile.h"
 #include "store/RecordStore.h"
@@ -24,33 +25,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Names of the folders an activation works with beside the mods. They lack "[Spantora]", so
-// neither the list of activated mods nor a later DeleteShipModFolders ever counts them.
-std::string stagingName(const std::string& guid) {
-    return ".Spantora-Aktivierung " + guid;
-}
-std::string setAsidePrefix(const std::string& guid) {
-    return ".Spantora-Sicherung " + guid + " ";
-}
-
 void checkFolderName(const std::string& modName) {
     for (const char c : modName)
         if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20)
             throw Error("Der Schiffsname \"" + modName +
                         "\" enthält Zeichen, die in einem Ordnernamen nicht erlaubt sind.");
-}
-
-// What an interrupted activation may have left behind: it is rebuilt anyway.
-void removeLeftovers(const fs::path& modLocation, const std::string& guid) {
-    std::vector<fs::path> leftovers;
-    std::error_code ec;
-    for (fs::directory_iterator it(modLocation, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name == stagingName(guid) || name.rfind(setAsidePrefix(guid), 0) == 0)
-            leftovers.push_back(it->path());
-    }
-    for (const fs::path& path : leftovers)
-        DeleteFolder(path);
 }
 
 void createFolder(const fs::path& folder) {
@@ -148,8 +127,9 @@ fs::path ActivateShip(const ShipForm& shown, const ActivationInputs& inputs) {
     const ModInfo info{ProgramVersion(), modName, ModSummary(stored), inputs.iconPicture};
 
     // Build the new folder beside the mods.
-    removeLeftovers(modLocation, guid);
-    const fs::path staging = modLocation / stagingName(guid);
+    // What an interrupted activation may have left behind: it is rebuilt anyway.
+    RemoveStagingLeftovers(guid);
+    const fs::path staging = modLocation / ActivationStagingName(guid);
     try {
         const fs::path assetFolder = staging / "data" / "config" / "export" / "main" / "asset";
         createFolder(assetFolder);
@@ -172,7 +152,7 @@ fs::path ActivateShip(const ShipForm& shown, const ActivationInputs& inputs) {
         for (const std::string& name : activatedModFolders()) {
             if (name.find(guid) == std::string::npos || !fs::is_directory(modLocation / name, ec))
                 continue;
-            previous.add(modLocation / name, modLocation / (setAsidePrefix(guid) + std::to_string(n++)));
+            previous.add(modLocation / name, modLocation / SetAsideName(guid, n++));
         }
         moveFolder(staging, target);
     } catch (...) {

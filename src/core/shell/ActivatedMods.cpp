@@ -2,6 +2,7 @@
 
 #include "shell/Environment.h"
 #include "shell/FileOperations.h"
+#include "shell/ModStaging.h"
 
 #include <filesystem>
 
@@ -38,6 +39,8 @@ bool DeleteShipModFolders(const std::string& currentShipGuid) {
             if (fs::is_directory(folder, ec))
                 DeleteFolder(folder);
         }
+        // An interrupted activation's staging or set-aside copies of the ship go too.
+        RemoveStagingLeftovers(currentShipGuid);
     }
     return ListActivatedMods();
 }

@@ -1,0 +1,69 @@
+#include "yards/YardDeployment.h"
+
+#include "shell/Environment.h"
+#include "shell/Error.h"
+#include "shell/FileOperations.h"
+#include "shell/ModStaging.h"
+#include "store/SharedDocuments.h"
+
+namespace ms {
+namespace fs = std::filesystem;
+
+namespace {
+bool isFolder(const fs::path& path) {
+    std::error_code ec;
+    return !path.empty() && fs::is_directory(path, ec);
+}
+
+fs::path modsFolder() {
+    const fs::path mods = env().modLocation;
+    if (!isFolder(mods))
+        throw Error("Der Mod-Ordner des Spiels \"" + env().modLocation + "\" fehlt.");
+    return mods;
+}
+} // namespace
+
+bool DeployModFolder(std::string_view folder) {
+    if (isFolder(DeployedModFolder(folder)))
+        return false;
+    const fs::path mods = modsFolder();
+    const fs::path source = TemplateModFolder(folder);
+    if (!isFolder(source))
+        throw Error("Die Vorlage \"" + source.string() + "\" fehlt.");
+    CopyIntoMods(source, mods, std::string(folder));
+    return true;
+}
+
+bool DeployYard(const YardRow& row) {
+    return DeployModFolder(row.folder);
+}
+
+bool IsSailWeavingFactoryDeployed() {
+    return isFolder(DeployedModFolder(kSailWeavingFactoryFolder));
+}
+
+bool ToggleSailWeavingFactory() {
+    if (!IsSailWeavingFactoryDeployed()) {
+        DeployModFolder(kSailWeavingFactoryFolder);
+        return true;
+    }
+    const fs::path deployed = DeployedModFolder(kSailWeavingFactoryFolder);
+    if (!DeleteFolder(deployed) || isFolder(deployed))
+        throw Error("Der Ordner \"" + deployed.string() + "\" kann nicht gelöscht werden.");
+    return false;
+}
+
+std::vector<const YardRow*> RemoveUnusedYards(bool deleteYardSetting) {
+    std::vector<const YardRow*> removed;
+    // Without an open index every count would read 0 and take yards that ships still use.
+    if (!deleteYardSetting || !ShipIndexRoot())
+        return removed;
+    for (const YardRow& row : YardTable()) {
+        const fs::path deployed = DeployedModFolder(row.folder);
+        if (CountYardShips(row) == 0 && isFolder(deployed) && DeleteFolder(deployed))
+            removed.push_back(&row);
+    }
+    return removed;
+}
+
+} // namespace ms
