@@ -29,6 +29,8 @@
 #include "store/SharedDocuments.h"
 #include "store/ShipIndex.h"
 #include "store/SortKey.h"
+#include "yards/TShipYardForm.h"
+#include "yards/YardDeployment.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -406,6 +408,9 @@ void setShownIfChanged(QWidget* widget, bool shown) {
 } // namespace
 
 void TMainForm::IsVisibleTimerTimer() {
+    if (TShipYardForm* enbesa = m_yardForms[2])
+        enbesa->showFactoryState(ms::IsSailWeavingFactoryDeployed());
+
     // Looking through every running process costs milliseconds; once a second is soon enough for
     // the notice and keeps the idle program quiet. The enabling rules below run at every tick.
     if (m_gameCheckTicks-- <= 0) {

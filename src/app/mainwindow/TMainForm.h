@@ -10,14 +10,20 @@
 
 #include <array>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QTimer;
 class QTreeWidget;
+
+namespace ms {
+struct YardRebuildResult;
+}
 
 namespace ms::gui {
 
@@ -28,6 +34,7 @@ class DetailPanel;
 class ExpeditionPanel;
 class FormBinding;
 class MainFormHelp;
+class TShipYardForm;
 class WeaponPanel;
 
 // The main window: ship categories, the ships of a category, the shown ship's picture and state,
@@ -95,9 +102,21 @@ class TMainForm : public QWidget {
     // The side windows whose visibility locks the lists (product picker, template comparison).
     void setSideWindows(QWidget* productPicker, QWidget* comparison);
 
+    // The shipyard window of a region (0 old world, 1 new world, 2 Enbesa), made on first use.
+    TShipYardForm* yardForm(int region);
+    // The yard selection's region buttons: the region's shipyard window, modally.
+    void YardSelectionClick(int region);
+    // The shutdown step: with "DeleteYard" on, deployed yards without ships go.
+    void FormClose();
+    // Where the shutdown step reads "DeleteYard"; the settings file unless a test sets another.
+    void setDeleteYardSetting(std::function<bool()> deleteYard) {
+        m_deleteYardSetting = std::move(deleteYard);
+    }
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildWindow();
@@ -143,14 +162,20 @@ class TMainForm : public QWidget {
     void DeleteBtnClick();
     void ShortCutBtnClick();
     void YardSelectionAbortClick();
+    // After deactivation or deletion: the category of new ships with its first ship, or the first
+    // category when no new ship is left.
+    void showAfterRemoval(size_t newShipsLeft);
+    void reportRebuildProblems(const std::vector<ms::YardRebuildResult>& results);
 
+    std::array<TShipYardForm*, 3> m_yardForms{};
+    std::function<bool()> m_deleteYardSetting;
     ms::ShipForm m_form;
     ms::TemplateValues m_templateValues; // of the ship shown, collected by ShowShip
     std::unique_ptr<FormBinding> m_binding;
     QString m_currentShipGuid;
     int m_sortColumn = 1;
     int m_showDepth = 0;
-    int m_gameCheckTicks = 0; // ticks of the game-watch timer until the next process check
+    int m_gameCheckTicks = 0;         // ticks of the game-watch timer until the next process check
     bool m_pressedOnSelected = false; // the mouse went down on the selected row of a list
     bool m_filling = false;
     bool m_showingForm = false; // the fill's field changes are no edits: markers follow at its end

@@ -2,14 +2,24 @@
 
 #include "lifecycle/ModExport.h"
 #include "lifecycle/ShipCreation.h"
+#include "lifecycle/ShipRemoval.h"
 #include "lifecycle/ShipSave.h"
 #include "mainwindow/ActivationInputs.h"
 #include "mainwindow/FormBinding.h"
 #include "mainwindow/MainFormStyle.h"
 #include "shell/Environment.h"
+#include "shell/FileOperations.h"
 #include "shell/MessageWindow.h"
+#include "shell/QtSettingsStore.h"
 #include "shell/StandardMessage.h"
+#include "store/SharedDocuments.h"
+#include "store/ShipIndex.h"
+#include "yards/TShipYardForm.h"
+#include "yards/YardBuildMenu.h"
+#include "yards/YardDeployment.h"
 
+#include <QCloseEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QTreeWidget>
 
@@ -98,9 +108,78 @@ void TMainForm::ShipYardBuildMenuBtnkClick() {
     m_yardSelectionPanel->raise();
 }
 
-void TMainForm::DeactivateBtnClick() {}
+void TMainForm::DeactivateBtnClick() {
+    hideYardSelectionPanel();
+    if (m_currentShipGuid.isEmpty())
+        return;
+    const ms::ShipRemovalResult result = ms::DeactivateShip(m_currentShipGuid.toStdString());
+    showAfterRemoval(result.newShipsLeft);
+    refillActivatedMods();
+    ms::ClearModCache();
+    reportRebuildProblems(result.yards);
+}
 
-void TMainForm::DeleteBtnClick() {}
+void TMainForm::DeleteBtnClick() {
+    hideYardSelectionPanel();
+    if (selectedCategory() != NewShipsCategory || m_currentShipGuid.isEmpty())
+        return;
+    const ms::MessageAnswer answer =
+        messageSink().show(ms::DeleteShipQuestion(m_shipName->text().toStdString()));
+    if (!answer.confirmed) {
+        ms::ClearModCache();
+        return;
+    }
+    const ms::ShipRemovalResult result = ms::DeleteShip(m_currentShipGuid.toStdString());
+    showAfterRemoval(result.newShipsLeft);
+    refillActivatedMods();
+    // Removing the last new ship ends in the first category; the mods' cache is cleared all the
+    // same, since the game would otherwise keep the deleted ship's cached data.
+    ms::ClearModCache();
+    reportRebuildProblems(result.yards);
+}
+
+void TMainForm::showAfterRemoval(size_t newShipsLeft) {
+    reselectShip(newShipsLeft > 0 ? NewShipsCategory : SailCategory, 0);
+}
+
+void TMainForm::reportRebuildProblems(const std::vector<ms::YardRebuildResult>& results) {
+    const std::string problems = ms::RebuildProblems(results);
+    if (!problems.empty())
+        messageSink().show(ms::Message{false, "Info", "Werft nicht geändert", problems, {}, "OK", {}});
+}
+
+TShipYardForm* TMainForm::yardForm(int region) {
+    TShipYardForm*& form = m_yardForms.at(static_cast<size_t>(region));
+    if (!form) {
+        YardWindowHost host;
+        host.shownShipEngine = [this]() -> std::optional<std::string> {
+            if (m_shipView->topLevelItemCount() == 0)
+                return std::nullopt;
+            const pugi::xml_node entry =
+                ms::FindShipEntryQuoted(ms::ShipIndexRoot(), m_currentShipGuid.toStdString());
+            return entry ? ms::ShipValue(entry, "Engine") : std::string();
+        };
+        host.showShip = [this] { guarded([this] { ShowShip(); }); };
+        form = new TShipYardForm(yardWindowRegion(region), std::move(host), this);
+    }
+    return form;
+}
+
+void TMainForm::YardSelectionClick(int region) {
+    yardForm(region)->open();
+}
+
+void TMainForm::FormClose() {
+    const bool deleteYard =
+        m_deleteYardSetting ? m_deleteYardSetting()
+                            : QtSettingsStore::readValue(QStringLiteral("DeleteYard")) == QLatin1String("1");
+    ms::RemoveUnusedYards(deleteYard);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    guarded([this] { FormClose(); });
+    QWidget::closeEvent(event);
+}
 
 void TMainForm::ShortCutBtnClick() {}
 

@@ -327,6 +327,10 @@ void TMainForm::buildCommandColumn() {
     }
     connect(m_yardSelectionPanel->findChild<QPushButton*>(QStringLiteral("YardSelectionAbort")),
             &QPushButton::clicked, this, [this] { YardSelectionAbortClick(); });
+    for (int region = 0; region < 3; ++region)
+        connect(m_yardSelectionPanel->findChild<QPushButton*>(QString::fromLatin1(yardButtons[region].name)),
+                &QPushButton::clicked, this,
+                [this, region] { guarded([this, region] { YardSelectionClick(region); }); });
     m_yardSelectionPanel->hide();
 }
 

@@ -10,6 +10,7 @@
 #include "shell/FileOperations.h"
 #include "shell/FolderChooser.h"
 #include "shell/GameLocator.h"
+#include "shell/ModStaging.h"
 #include "shell/ProcessList.h"
 #include "shell/QtSettingsStore.h"
 #include "shell/SingleInstance.h"
@@ -124,9 +125,11 @@ StartupResult StartupSequence(TMainForm& mainForm, StartupServices services) {
             return StartupResult::NoGame;
         }
 
-        // 4. A debugging session starts with a fresh mod cache.
+        // 4. A debugging session starts with a fresh mod cache. What an interrupted activation or
+        // yard deployment left beside the mods goes, so the game never loads a second copy.
         if (IsDebuggerAttached())
             ClearModCache();
+        RemoveStagingLeftovers();
 
         // 5. The data directory, unpacked only when it is missing altogether.
         std::error_code ec;
