@@ -1,7 +1,6 @@
+#include "shell/GameLocator.h"
 #include "shell/DecimalSeparator.h"
 #include "shell/Environment.h"
-#include "shell/GameLocator.h"
-#include "shell/WineRegistry.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +15,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class MapSettings : public SettingsStore {
-public:
+  public:
     bool exists = false;
     std::map<std::string, std::string> values;
     std::vector<std::string> writeOrder;
@@ -42,12 +41,15 @@ public:
     }
 };
 
-void makeGame(const fs::path& dir) { writeFile(dir / "Bin" / "Win64" / "Marvessa.exe", "exe"); }
+void makeGame(const fs::path& dir) {
+    writeFile(dir / "Bin" / "Win64" / "Marvessa.exe", "exe");
+}
 
 struct Fixture {
     TempDir tmp;
     MapSettings settings;
     std::vector<std::string> asked;
+    std::vector<bool> dropAsked;
     std::map<std::string, std::string> machineKeys;
     int chooserCalls = 0;
     std::string chosen;
@@ -55,15 +57,11 @@ struct Fixture {
     GameLocatorServices services() {
         GameLocatorServices s;
         s.settings = &settings;
-        s.readInstallDir = [this](const std::string& key, bool drop) {
+        s.readInstallDir = [this](const std::string& key, bool dropTrailingSeparator) {
             asked.push_back(key);
+            dropAsked.push_back(dropTrailingSeparator);
             auto it = machineKeys.find(key);
-            if (it == machineKeys.end())
-                return std::string();
-            std::string v = it->second;
-            if (drop)
-                v.pop_back();
-            return v;
+            return it == machineKeys.end() ? std::string() : it->second;
         };
         s.chooseFolder = [this] {
             ++chooserCalls;
@@ -88,8 +86,8 @@ TEST(LocateGame, ValidStoredLocationIsUsedAsStoredEvenWithEmptyModLocation) {
     EXPECT_EQ(env().modLocation, "");
     EXPECT_TRUE(f.asked.empty());
     EXPECT_EQ(f.settings.values["ModLocation"], "");
-    const std::vector<std::string> order{"GameLocation", "ModLocation", "ModLoader", "PrgPath", "Help",
-                                         "DPVer", "Company", "TimeStamp", "DeleteYard"};
+    const std::vector<std::string> order{"GameLocation", "ModLocation", "ModLoader", "PrgPath",   "Help",
+                                         "DPVer",        "Company",     "TimeStamp", "DeleteYard"};
     EXPECT_EQ(f.settings.writeOrder, order);
     EXPECT_EQ(f.settings.values["ModLoader"], "0.8.6");
     EXPECT_EQ(f.settings.values["PrgPath"], "/opt/spantora/");
@@ -104,6 +102,7 @@ TEST(LocateGame, InvalidStoredLocationRemovesKeyAndUsesInstallerKey) {
     f.settings.exists = true;
     f.settings.values = {{"GameLocation", (f.tmp / "gone").string()}, {"DeleteYard", "1"}};
     const std::string game = (f.tmp / "Games" / "Marvessa").string();
+    fs::create_directories(game);
     f.machineKeys[InstallerKey] = game; // not checked for the executable
     ASSERT_EQ(LocateGame(f.services()), LocateOutcome::Located);
     EXPECT_EQ(f.settings.removals, 1);
@@ -115,16 +114,35 @@ TEST(LocateGame, InvalidStoredLocationRemovesKeyAndUsesInstallerKey) {
     EXPECT_EQ(f.chooserCalls, 0);
 }
 
-TEST(LocateGame, LauncherKeyIsAskedSecondAndLosesItsTrailingSlash) {
+TEST(LocateGame, LauncherKeyIsAskedSecondWithoutItsTrailingSeparator) {
     Fixture f;
     const std::string game = (f.tmp / "D").string();
-    f.machineKeys[LauncherKey] = game + "/";
+    fs::create_directories(game);
+    f.machineKeys[LauncherKey] = game;
     ASSERT_EQ(LocateGame(f.services()), LocateOutcome::Located);
-    ASSERT_EQ(f.asked.size(), 2u);
-    EXPECT_EQ(f.asked[0], InstallerKey);
-    EXPECT_EQ(f.asked[1], LauncherKey);
+    EXPECT_EQ(f.asked, (std::vector<std::string>{InstallerKey, LauncherKey}));
+    EXPECT_EQ(f.dropAsked, (std::vector<bool>{false, true}));
     EXPECT_EQ(env().gameLocation, game);
     EXPECT_EQ(f.settings.removals, 0); // there was no key to remove
+}
+
+// A registry value naming a folder that does not exist is a leftover: the search goes on to the
+// next source and creates nothing.
+TEST(LocateGame, RegistryValueNamingAMissingFolderIsNotThisSource) {
+    Fixture f;
+    const std::string game = (f.tmp / "D").string();
+    fs::create_directories(game);
+    f.machineKeys[InstallerKey] = (f.tmp / "gone").string();
+    f.machineKeys[LauncherKey] = game;
+    ASSERT_EQ(LocateGame(f.services()), LocateOutcome::Located);
+    EXPECT_EQ(env().gameLocation, game);
+    EXPECT_FALSE(fs::exists(f.tmp / "gone"));
+
+    f.machineKeys[LauncherKey] = (f.tmp / "also-gone").string();
+    EXPECT_EQ(LocateGame(f.services()), LocateOutcome::NotTheGame);
+    EXPECT_EQ(f.chooserCalls, 1);
+    EXPECT_FALSE(fs::exists(f.tmp / "gone"));
+    EXPECT_FALSE(fs::exists(f.tmp / "also-gone"));
 }
 
 TEST(LocateGame, ChooserCancelledOrWrongFolderEndsWithoutWritingSettings) {
@@ -146,42 +164,6 @@ TEST(LocateGame, ChosenGameFolderGetsItsModsFolder) {
     EXPECT_EQ(env().gameLocation, (f.tmp / "game").string());
     EXPECT_EQ(env().modLocation, (f.tmp / "game").string() + "/mods/");
     EXPECT_TRUE(fs::is_directory(f.tmp / "game" / "mods"));
-}
-
-TEST(WineRegistry, ReadsEscapedValuesCaseInsensitively) {
-    const auto reg = WineRegistryFile::fromText(
-        "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n"
-        "[Software\\\\Wow6432Node\\\\Orvane\\\\Marvessa] 1700000000\n#time=1d9\n"
-        "\"installdir\"=\"C:\\\\Games\\\\Marvessa\"\n\"Other\"=dword:00000001\n\n"
-        "[Software\\\\Wow6432Node\\\\Orvane\\\\Launcher\\\\Installs\\\\4553] 1700000001\n"
-        "\"InstallDir\"=\"D:/Spiele/M\\xe4rvessa \\\"x\\\"/\"\n"
-        "[Software\\\\Other]\n\"InstallDir\"=str(2):\"E:\\\\x\"\r\n");
-    EXPECT_EQ(reg.readString(InstallerKey, "InstallDir").value_or("-"), "C:\\Games\\Marvessa");
-    EXPECT_EQ(reg.readString(LauncherKey, "INSTALLDIR").value_or("-"), "D:/Spiele/M\xC3\xA4rvessa \"x\"/");
-    EXPECT_EQ(reg.readString("SOFTWARE\\Other", "InstallDir").value_or("-"), "E:\\x");
-    EXPECT_FALSE(reg.readString("SOFTWARE\\Missing", "InstallDir"));
-    EXPECT_FALSE(reg.readString(InstallerKey, "Other"));
-}
-
-TEST(WineRegistry, MapsDrivesIntoThePrefixAndFindsTheKeys) {
-    TempDir tmp;
-    const fs::path prefix = tmp / "pfx";
-    fs::create_directories(prefix / "drive_c");
-    EXPECT_EQ(mapWindowsPath(prefix, "C:\\Games\\Marvessa"), (prefix / "drive_c/Games/Marvessa").string());
-    EXPECT_EQ(mapWindowsPath(prefix, "z:\\home\\x"), "/home/x");
-    fs::create_directories(prefix / "dosdevices");
-    fs::create_directories(tmp / "other-disk");
-    fs::create_directory_symlink(tmp / "other-disk", prefix / "dosdevices" / "d:");
-    EXPECT_EQ(mapWindowsPath(prefix, "D:\\Games\\Marvessa"),
-              (fs::canonical(tmp / "other-disk") / "Games/Marvessa").string());
-
-    writeFile(prefix / "system.reg", "WINE REGISTRY Version 2\n"
-                                     "[Software\\\\Wow6432Node\\\\Orvane\\\\Launcher\\\\Installs\\\\4553] 1\n"
-                                     "\"InstallDir\"=\"D:/Games/Marvessa/\"\n");
-    const std::vector<fs::path> prefixes{tmp / "missing-prefix", prefix};
-    EXPECT_EQ(findInstallDir(prefixes, InstallerKey, false), "");
-    EXPECT_EQ(findInstallDir(prefixes, LauncherKey, true),
-              (fs::canonical(tmp / "other-disk") / "Games/Marvessa").string());
 }
 
 TEST(DecimalSeparator, OnlyAPointCountsAsPoint) {

@@ -15,7 +15,7 @@ class SingleInstance;
 struct StartupServices {
     SingleInstance* instanceLock = nullptr;  // null: no single-instance check
     SettingsStore* settings = nullptr;       // null: the platform's settings store
-    std::function<std::string(const std::string& keyPath, bool dropLastCharacter)> readInstallDir; // Wine keys
+    std::function<std::string(const std::string& keyPath, bool dropTrailingSeparator)> readInstallDir; // Wine keys
     std::function<std::string()> chooseFolder;                                                     // folder dialog
     std::filesystem::path programDir;        // empty: the executable's folder
 };

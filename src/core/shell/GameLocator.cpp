@@ -9,14 +9,23 @@ namespace fs = std::filesystem;
 namespace {
 const std::string kSep(1, fs::path::preferred_separator);
 
-std::string modsFolderOf(const std::string& gameLocation) { return gameLocation + kSep + "mods" + kSep; }
+std::string modsFolderOf(const std::string& gameLocation) {
+    return gameLocation + kSep + "mods" + kSep;
+}
 
 void createModsFolder(const std::string& gameLocation) {
     std::error_code ec;
     fs::create_directories(gameLocation + kSep + "mods", ec);
     if (ec)
-        throw Error("Das Verzeichnis \"" + gameLocation + kSep + "mods\" kann nicht angelegt werden: " +
-                    ec.message());
+        throw Error("Das Verzeichnis \"" + gameLocation + kSep +
+                    "mods\" kann nicht angelegt werden: " + ec.message());
+}
+// A registry value naming no existing folder is a leftover, not the game.
+std::string existingFolder(std::string folder) {
+    std::error_code ec;
+    if (folder.empty() || !fs::is_directory(folder, ec))
+        return {};
+    return folder;
 }
 } // namespace
 
@@ -43,11 +52,12 @@ LocateOutcome LocateGame(const GameLocatorServices& s) {
         e.gameLocation.clear();
         e.modLocation.clear();
 
-        e.gameLocation = s.readInstallDir(InstallerKey, false);
+        e.gameLocation = existingFolder(s.readInstallDir(InstallerKey, false));
         if (e.gameLocation.empty())
-            e.gameLocation = s.readInstallDir(LauncherKey, true);
+            e.gameLocation = existingFolder(s.readInstallDir(LauncherKey, true));
         if (!e.gameLocation.empty()) {
-            // A publisher key is trusted as it stands; the next start checks the folder again.
+            // A publisher key naming an existing folder is taken without its executable; the next
+            // start checks the folder again.
             createModsFolder(e.gameLocation);
             e.modLocation = modsFolderOf(e.gameLocation);
         } else {

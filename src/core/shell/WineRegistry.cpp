@@ -18,11 +18,38 @@ void appendUtf8(std::string& out, unsigned code) {
     } else if (code < 0x800) {
         out.push_back(char(0xC0 | (code >> 6)));
         out.push_back(char(0x80 | (code & 0x3F)));
-    } else {
+    } else if (code < 0x10000) {
         out.push_back(char(0xE0 | (code >> 12)));
         out.push_back(char(0x80 | ((code >> 6) & 0x3F)));
         out.push_back(char(0x80 | (code & 0x3F)));
+    } else {
+        out.push_back(char(0xF0 | (code >> 18)));
+        out.push_back(char(0x80 | ((code >> 12) & 0x3F)));
+        out.push_back(char(0x80 | ((code >> 6) & 0x3F)));
+        out.push_back(char(0x80 | (code & 0x3F)));
     }
+}
+
+constexpr unsigned kReplacementCharacter = 0xFFFD;
+bool isHighSurrogate(unsigned code) {
+    return code >= 0xD800 && code <= 0xDBFF;
+}
+bool isLowSurrogate(unsigned code) {
+    return code >= 0xDC00 && code <= 0xDFFF;
+}
+
+// Reads the 1 to 4 hex digits of a \x escape whose "x" is at s[i]; i ends on the last digit.
+unsigned hexEscape(std::string_view s, size_t& i) {
+    unsigned code = 0;
+    for (size_t digits = 0; digits < 4 && i + 1 < s.size(); ++digits) {
+        const char c = s[i + 1];
+        if (!std::isxdigit(static_cast<unsigned char>(c)))
+            break;
+        code = code * 16 +
+               unsigned(std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : (c | 0x20) - 'a' + 10);
+        ++i;
+    }
+    return code;
 }
 
 // Wine writes strings with C-like escapes; non-ASCII characters as \x followed by hex digits.
@@ -35,21 +62,36 @@ std::string unescape(std::string_view s) {
         }
         const char c = s[++i];
         switch (c) {
-        case 'n': out.push_back('\n'); break;
-        case 'r': out.push_back('\r'); break;
-        case 't': out.push_back('\t'); break;
-        case '0': out.push_back('\0'); break;
+        case 'n':
+            out.push_back('\n');
+            break;
+        case 'r':
+            out.push_back('\r');
+            break;
+        case 't':
+            out.push_back('\t');
+            break;
+        case '0':
+            out.push_back('\0');
+            break;
         case 'x': {
-            unsigned code = 0;
-            size_t digits = 0;
-            while (i + 1 < s.size() && digits < 4 && std::isxdigit(static_cast<unsigned char>(s[i + 1]))) {
-                code = code * 16 + unsigned(std::stoi(std::string(1, s[++i]), nullptr, 16));
-                ++digits;
+            // Wine writes UTF-16 code units; a character outside the basic plane comes as a high
+            // half followed by the escape of its low half.
+            unsigned code = hexEscape(s, i);
+            if (isHighSurrogate(code) && i + 2 < s.size() && s[i + 1] == '\\' && s[i + 2] == 'x') {
+                size_t j = i + 2;
+                const unsigned low = hexEscape(s, j);
+                if (isLowSurrogate(low)) {
+                    code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+                    i = j;
+                }
             }
-            appendUtf8(out, code);
+            appendUtf8(out, isHighSurrogate(code) || isLowSurrogate(code) ? kReplacementCharacter : code);
             break;
         }
-        default: out.push_back(c); break; // \\ and \" and anything unknown
+        default:
+            out.push_back(c);
+            break; // \\ and \" and anything unknown
         }
     }
     return out;
@@ -209,17 +251,19 @@ std::string mapWindowsPath(const fs::path& prefix, const std::string& windowsPat
 }
 
 std::string findInstallDir(const std::vector<fs::path>& prefixes, const std::string& keyPath,
-                           bool dropLastCharacter) {
+                           bool dropTrailingSeparator) {
     for (const fs::path& prefix : prefixes) {
         const WineRegistryFile reg(prefix / "system.reg");
         auto value = reg.readString(keyPath, "InstallDir");
-        if (!value || value->empty())
+        if (!value)
             continue;
-        if (dropLastCharacter)
+        if (dropTrailingSeparator && !value->empty() && (value->back() == '/' || value->back() == '\\'))
             value->pop_back();
-        if (value->empty())
-            continue;
-        return mapWindowsPath(prefix, *value);
+        // A value naming no existing folder is a leftover, not the game: try the next prefix.
+        const std::string folder = mapWindowsPath(prefix, *value);
+        std::error_code ec;
+        if (!folder.empty() && fs::is_directory(folder, ec))
+            return folder;
     }
     return {};
 }
