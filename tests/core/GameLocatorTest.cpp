@@ -166,6 +166,28 @@ TEST(LocateGame, ChosenGameFolderGetsItsModsFolder) {
     EXPECT_TRUE(fs::is_directory(f.tmp / "game" / "mods"));
 }
 
+// Game folders copied from Windows keep whatever letter case they had.
+TEST(LocateGame, GameFolderInAnotherLetterCaseIsFoundWithItsModsFolder) {
+    Fixture f;
+    const fs::path game = f.tmp / "game";
+    writeFile(game / "bin" / "win64" / "MARVESSA.EXE", "exe");
+    fs::create_directories(game / "Mods");
+    f.chosen = game.string();
+    ASSERT_EQ(LocateGame(f.services()), LocateOutcome::Located);
+    EXPECT_EQ(env().modLocation, (game / "Mods").string() + "/");
+    EXPECT_FALSE(fs::exists(game / "mods"));
+
+    f.machineKeys[InstallerKey] = game.string();
+    f.asked.clear();
+    ASSERT_EQ(LocateGame(f.services()), LocateOutcome::Located); // the stored location is valid
+    EXPECT_EQ(f.settings.removals, 0);
+    EXPECT_TRUE(f.asked.empty());
+    fs::remove_all(game / "bin");
+    ASSERT_EQ(LocateGame(f.services()), LocateOutcome::Located); // from the installer key now
+    EXPECT_EQ(env().modLocation, (game / "Mods").string() + "/");
+    EXPECT_FALSE(fs::exists(game / "mods"));
+}
+
 TEST(DecimalSeparator, OnlyAPointCountsAsPoint) {
     EXPECT_TRUE(decimalIsPointFor("."));
     EXPECT_FALSE(decimalIsPointFor(","));

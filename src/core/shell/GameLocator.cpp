@@ -9,17 +9,22 @@ namespace fs = std::filesystem;
 namespace {
 const std::string kSep(1, fs::path::preferred_separator);
 
-std::string modsFolderOf(const std::string& gameLocation) {
-    return gameLocation + kSep + "mods" + kSep;
+// The one place the mods folder's path is built: an existing folder in any letter case is used, so
+// that an existing "Mods" never gets a second "mods" beside it.
+fs::path modsFolderPath(const std::string& gameLocation) {
+    return findCaseInsensitive(gameLocation, "mods");
 }
 
-void createModsFolder(const std::string& gameLocation) {
+// The game's mods folder, created when it is missing; its path for ModLocation.
+std::string provideModsFolder(const std::string& gameLocation) {
+    const fs::path mods = modsFolderPath(gameLocation);
     std::error_code ec;
-    fs::create_directories(gameLocation + kSep + "mods", ec);
+    fs::create_directories(mods, ec);
     if (ec)
-        throw Error("Das Verzeichnis \"" + gameLocation + kSep +
-                    "mods\" kann nicht angelegt werden: " + ec.message());
+        throw Error("Das Verzeichnis \"" + mods.string() + "\" kann nicht angelegt werden: " + ec.message());
+    return mods.string() + kSep;
 }
+
 // A registry value naming no existing folder is a leftover, not the game.
 std::string existingFolder(std::string folder) {
     std::error_code ec;
@@ -33,7 +38,8 @@ bool isGameFolder(const std::string& gameLocation) {
     if (gameLocation.empty())
         return false;
     std::error_code ec;
-    return fs::is_regular_file(fs::path(gameLocation) / "Bin" / "Win64" / "Marvessa.exe", ec);
+    return fs::is_regular_file(
+        findCaseInsensitivePath(gameLocation, fs::path("Bin") / "Win64" / "Marvessa.exe"), ec);
 }
 
 std::string notTheGameMessage() {
@@ -58,16 +64,14 @@ LocateOutcome LocateGame(const GameLocatorServices& s) {
         if (!e.gameLocation.empty()) {
             // A publisher key naming an existing folder is taken without its executable; the next
             // start checks the folder again.
-            createModsFolder(e.gameLocation);
-            e.modLocation = modsFolderOf(e.gameLocation);
+            e.modLocation = provideModsFolder(e.gameLocation);
         } else {
             e.gameLocation = s.chooseFolder();
             while (e.gameLocation.size() > 1 && e.gameLocation.back() == kSep[0])
                 e.gameLocation.pop_back();
             if (!isGameFolder(e.gameLocation))
                 return LocateOutcome::NotTheGame;
-            createModsFolder(e.gameLocation);
-            e.modLocation = modsFolderOf(e.gameLocation);
+            e.modLocation = provideModsFolder(e.gameLocation);
         }
     }
 

@@ -29,7 +29,8 @@ enum class LocateOutcome {
     NotTheGame, // the chosen folder holds no game: the program must end, settings untouched
 };
 
-// The game folder is valid when it holds the game's executable.
+// The game folder is valid when it holds the game's executable Bin/Win64/Marvessa.exe, in any letter
+// case (game folders copied from Windows keep whatever case they had).
 bool isGameFolder(const std::string& gameLocation);
 
 // Finds the game and its mods folder (stored location, installer key, launcher key, the user's
