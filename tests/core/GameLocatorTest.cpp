@@ -1,10 +1,12 @@
 #include "shell/GameLocator.h"
 #include "shell/DecimalSeparator.h"
 #include "shell/Environment.h"
+#include "shell/WineRegistry.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 using namespace ms;
@@ -97,21 +99,54 @@ TEST(LocateGame, ValidStoredLocationIsUsedAsStoredEvenWithEmptyModLocation) {
     EXPECT_EQ(f.settings.values["DeleteYard"], "0");
 }
 
+// A publisher key is taken without its executable; the mods folder is made only for a real game.
 TEST(LocateGame, InvalidStoredLocationRemovesKeyAndUsesInstallerKey) {
+    for (const bool withExecutable : {false, true}) {
+        Fixture f;
+        f.settings.exists = true;
+        f.settings.values = {{"GameLocation", (f.tmp / "gone").string()}, {"DeleteYard", "1"}};
+        const std::string game = (f.tmp / "Games" / "Marvessa").string();
+        fs::create_directories(game);
+        if (withExecutable)
+            makeGame(game);
+        f.machineKeys[InstallerKey] = game;
+        ASSERT_EQ(LocateGame(f.services()), LocateOutcome::Located);
+        EXPECT_EQ(f.settings.removals, 1);
+        EXPECT_EQ(env().gameLocation, game);
+        EXPECT_EQ(env().modLocation, game + "/mods/");
+        EXPECT_EQ(fs::is_directory(game + "/mods"), withExecutable);
+        EXPECT_EQ(f.asked.size(), 1u);
+        EXPECT_EQ(f.settings.values["DeleteYard"], "0");
+        EXPECT_EQ(f.chooserCalls, 0);
+    }
+}
+
+// A launcher key naming a drive the prefix does not map is not this source, even where a plain
+// folder dosdevices/d: was left behind; the prefix stays as it was.
+TEST(LocateGame, UnmappedDriveLeavesTheWinePrefixUntouched) {
     Fixture f;
-    f.settings.exists = true;
-    f.settings.values = {{"GameLocation", (f.tmp / "gone").string()}, {"DeleteYard", "1"}};
-    const std::string game = (f.tmp / "Games" / "Marvessa").string();
-    fs::create_directories(game);
-    f.machineKeys[InstallerKey] = game; // not checked for the executable
-    ASSERT_EQ(LocateGame(f.services()), LocateOutcome::Located);
-    EXPECT_EQ(f.settings.removals, 1);
-    EXPECT_EQ(env().gameLocation, game);
-    EXPECT_EQ(env().modLocation, game + "/mods/");
-    EXPECT_TRUE(fs::is_directory(game + "/mods"));
-    EXPECT_EQ(f.asked.size(), 1u);
-    EXPECT_EQ(f.settings.values["DeleteYard"], "0");
-    EXPECT_EQ(f.chooserCalls, 0);
+    const fs::path prefix = f.tmp / "pfx";
+    fs::create_directories(prefix / "drive_c");
+    fs::create_directories(prefix / "dosdevices" / "d:" / "Games" / "Marvessa");
+    fs::create_directory_symlink("../drive_c", prefix / "dosdevices" / "c:");
+    writeFile(prefix / "system.reg",
+              "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\Machine\n\n"
+              "#arch=win64\n\n"
+              "[Software\\\\Wow6432Node\\\\Orvane\\\\Launcher\\\\Installs\\\\4553] 1733738400\n"
+              "#time=1db4a5c2f1e3b20\n\"InstallDir\"=\"D:/Games/Marvessa/\"\n");
+    auto treeOf = [&] {
+        std::vector<std::string> entries;
+        for (const auto& entry : fs::recursive_directory_iterator(prefix))
+            entries.push_back(entry.path().string());
+        std::sort(entries.begin(), entries.end());
+        return entries;
+    };
+    const auto before = treeOf();
+    GameLocatorServices s = f.services();
+    s.readInstallDir = [&](const std::string& key, bool drop) { return findInstallDir({prefix}, key, drop); };
+    EXPECT_EQ(LocateGame(s), LocateOutcome::NotTheGame);
+    EXPECT_EQ(f.chooserCalls, 1);
+    EXPECT_EQ(treeOf(), before);
 }
 
 TEST(LocateGame, LauncherKeyIsAskedSecondWithoutItsTrailingSeparator) {

@@ -15,11 +15,13 @@ fs::path modsFolderPath(const std::string& gameLocation) {
     return findCaseInsensitive(gameLocation, "mods");
 }
 
-// The game's mods folder, created when it is missing; its path for ModLocation.
+// The game's mods folder for ModLocation. It is created only for a game whose executable exists:
+// a registry value may name a leftover folder inside a Wine prefix, which must stay untouched.
 std::string provideModsFolder(const std::string& gameLocation) {
     const fs::path mods = modsFolderPath(gameLocation);
     std::error_code ec;
-    fs::create_directories(mods, ec);
+    if (isGameFolder(gameLocation))
+        fs::create_directories(mods, ec);
     if (ec)
         throw Error("Das Verzeichnis \"" + mods.string() + "\" kann nicht angelegt werden: " + ec.message());
     return mods.string() + kSep;

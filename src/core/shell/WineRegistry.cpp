@@ -215,35 +215,26 @@ std::vector<fs::path> wineprefixCandidates() {
 }
 
 std::string mapWindowsPath(const fs::path& prefix, const std::string& windowsPath) {
-    std::string rest = windowsPath;
-    for (char& c : rest)
-        if (c == '/')
-            c = '\\';
-    if (rest.size() < 2 || rest[1] != ':')
-        return rest; // not a drive path: leave it as it stands
-    const char drive = char(std::tolower(static_cast<unsigned char>(rest[0])));
-    rest.erase(0, 2);
+    if (windowsPath.size() < 2 || windowsPath[1] != ':' ||
+        !std::isalpha(static_cast<unsigned char>(windowsPath[0])))
+        return {}; // no drive: nothing a prefix maps
+    const char drive = char(std::tolower(static_cast<unsigned char>(windowsPath[0])));
+    std::error_code ec;
+    const fs::path device = prefix / "dosdevices" / std::string{drive, ':'};
+    // Wine maps a drive by a link; a plain folder of that name is no mapping (older versions of
+    // this program left such folders behind).
+    if (!fs::is_symlink(device, ec) || !fs::is_directory(device, ec))
+        return {};
+    fs::path base = fs::canonical(device, ec);
+    if (ec)
+        return {};
+
     std::string relative;
-    for (char c : rest)
+    for (char c : windowsPath.substr(2))
         relative.push_back(c == '\\' ? '/' : c);
     while (!relative.empty() && relative.front() == '/')
         relative.erase(relative.begin());
-
-    fs::path base;
-    std::error_code ec;
-    const fs::path device = prefix / "dosdevices" / std::string{drive, ':'};
-    if (fs::exists(device, ec)) {
-        base = fs::canonical(device, ec);
-        if (ec)
-            base = device;
-    } else if (drive == 'c') {
-        base = prefix / "drive_c";
-    } else if (drive == 'z') {
-        base = "/";
-    } else {
-        base = device;
-    }
-    fs::path result = relative.empty() ? base : base / relative;
+    const fs::path result = relative.empty() ? base : base / relative;
     std::string text = result.lexically_normal().string();
     while (text.size() > 1 && text.back() == '/')
         text.pop_back();

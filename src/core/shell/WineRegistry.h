@@ -36,7 +36,9 @@ class WineRegistryFile {
 // compatibility prefix under the usual Steam roots.
 std::vector<std::filesystem::path> wineprefixCandidates();
 
-// Maps a Windows path of a prefix ("C:\Games\Marvessa", "Z:\x") to the Linux path it names there.
+// Maps a Windows path of a prefix ("C:\Games\Marvessa", "Z:\x") to the Linux path it names there,
+// through the prefix's dosdevices links. Empty for a path without a drive letter and for a drive the
+// prefix does not map (no dosdevices/<letter>: link to a folder).
 std::string mapWindowsPath(const std::filesystem::path& prefix, const std::string& windowsPath);
 
 // The "InstallDir" value of a machine key, searched in every candidate prefix and mapped to a Linux

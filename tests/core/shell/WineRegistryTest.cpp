@@ -82,6 +82,10 @@ TEST(WineRegistry, MapsDrivesThroughTheDosdevicesLinks) {
               (fs::canonical(w.prefix / "drive_c") / "Games/Marvessa").string());
     EXPECT_EQ(mapWindowsPath(w.prefix, "d:/Games/Marvessa/"),
               (fs::canonical(w.disk) / "Games/Marvessa").string());
+    EXPECT_EQ(mapWindowsPath(w.prefix, "E:\\Games\\Marvessa"), ""); // no dosdevices/e: link
+    fs::create_directories(w.prefix / "dosdevices" / "f:" / "Games");
+    EXPECT_EQ(mapWindowsPath(w.prefix, "F:\\Games"), "");         // a plain folder is no mapping
+    EXPECT_EQ(mapWindowsPath(w.prefix, "\\Games\\Marvessa"), ""); // no drive at all
 }
 
 TEST(WineRegistry, LauncherValueLosesOnlyATrailingSeparator) {
