@@ -8,9 +8,9 @@
 #include "shell/WindowPlacement.h"
 #include "support/TempDir.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
-#include <QCoreApplication>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -30,7 +30,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class MemorySettings : public SettingsStore {
-public:
+  public:
     std::map<std::string, std::string> values;
     bool keyExists() const override { return !values.empty(); }
     std::string read(const std::string& name) const override {
@@ -54,7 +54,8 @@ struct Sandbox {
         writeFile(game() / "Bin/Win64/Marvessa.exe", "exe");
         fs::create_directories(game() / "mods");
         fs::create_directories(program());
-        settings.values = {{"GameLocation", game().string()}, {"ModLocation", (game() / "mods").string() + "/"}};
+        settings.values = {{"GameLocation", game().string()},
+                           {"ModLocation", (game() / "mods").string() + "/"}};
     }
 
     StartupServices services() {
@@ -97,18 +98,32 @@ TEST(Startup, ExistingDataDirectoryIsNotUnpackedAgain) {
     EXPECT_FALSE(fs::exists(box.program() / "XMLA" / "Active.png"));
 }
 
-TEST(Startup, MalformedDataFileIsReportedNamingTheFile) {
+// Only a missing data file ends with why the program cannot go on without it.
+TEST(Startup, MalformedOrMissingDataFileIsReportedNamingTheFile) {
     Sandbox box;
     StandardMessage::setSuppressed(true);
     TMainForm first;
     ASSERT_EQ(StartupSequence(first, box.services()), StartupResult::Running);
-    writeFile(box.program() / "XMLA" / "Help.xml", "<TextExport><Texts>");
-    StandardMessage::clearLastShown();
-    TMainForm second;
-    EXPECT_EQ(StartupSequence(second, box.services()), StartupResult::Failed);
-    ASSERT_TRUE(StandardMessage::lastShown().has_value());
-    EXPECT_EQ(StandardMessage::lastShown()->caption, QStringLiteral("Programmstartfehler"));
-    EXPECT_TRUE(StandardMessage::lastShown()->text.contains(QStringLiteral("Help.xml")));
+    const fs::path help = box.program() / "XMLA" / "Help.xml";
+    const std::pair<bool, QString> cases[] = {
+        {false, QStringLiteral("\n\nDas Programm wird beendet.")},
+        {true,
+         QStringLiteral("\" fehlt.\n\nOhne diese Datei kann das Programm nicht arbeiten und wird beendet.")},
+    };
+    for (const auto& [missing, ending] : cases) {
+        if (missing)
+            fs::remove(help);
+        else
+            writeFile(help, "<TextExport><Texts>");
+        StandardMessage::clearLastShown();
+        TMainForm second;
+        EXPECT_EQ(StartupSequence(second, box.services()), StartupResult::Failed);
+        ASSERT_TRUE(StandardMessage::lastShown().has_value());
+        EXPECT_EQ(StandardMessage::lastShown()->caption, QStringLiteral("Programmstartfehler"));
+        EXPECT_TRUE(StandardMessage::lastShown()->text.contains(QStringLiteral("Help.xml")));
+        EXPECT_TRUE(StandardMessage::lastShown()->text.endsWith(ending))
+            << StandardMessage::lastShown()->text.toStdString();
+    }
 }
 
 TEST(Startup, WrongGameFolderEndsWithTheStartError) {
@@ -124,6 +139,27 @@ TEST(Startup, WrongGameFolderEndsWithTheStartError) {
     EXPECT_TRUE(box.settings.values.empty());
 }
 
+// A start-up failure names its cause and path in German, without the missing-file ending.
+TEST(Startup, ModsFolderThatCannotBeCreatedIsReportedInGerman) {
+    Sandbox box;
+    box.settings.values.clear();
+    fs::remove_all(box.game() / "mods");
+    writeFile(box.game() / "mods", "a file where the folder belongs");
+    StartupServices services = box.services();
+    services.chooseFolder = [&box] { return box.game().string(); };
+    StandardMessage::setSuppressed(true);
+    StandardMessage::clearLastShown();
+    TMainForm form;
+    EXPECT_EQ(StartupSequence(form, services), StartupResult::Failed);
+    ASSERT_TRUE(StandardMessage::lastShown().has_value());
+    EXPECT_EQ(StandardMessage::lastShown()->caption, QStringLiteral("Programmstartfehler"));
+    EXPECT_EQ(
+        StandardMessage::lastShown()->text.toStdString(),
+        "Der Ordner \"" + (box.game() / "mods").string() +
+            "\" kann nicht angelegt werden: Ein Teil des Pfades ist kein Ordner, sondern eine Datei.\n\n"
+            "Das Programm wird beendet.");
+}
+
 TEST(Startup, SecondInstanceIsRefusedWhileTheFirstHoldsTheLock) {
     SingleInstance first;
     ASSERT_TRUE(first.acquire());
@@ -135,7 +171,8 @@ TEST(Startup, SecondInstanceIsRefusedWhileTheFirstHoldsTheLock) {
 TEST(Startup, PlatformSettingsStoreWritesTheNineValues) {
     TempDir config;
     // QSettings fixes its folders once per process; point the user scope here explicitly.
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(config.path().string()));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QString::fromStdString(config.path().string()));
     QtSettingsStore store;
     EXPECT_FALSE(store.keyExists());
     store.write({{"GameLocation", "/g"}, {"ModLocation", "/g/mods/"}, {"DeleteYard", "0"}});

@@ -21,7 +21,6 @@
 
 #include <QApplication>
 #include <QDate>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -35,6 +34,17 @@ namespace fs = std::filesystem;
 namespace {
 const QString kStartError = QStringLiteral("Programmstartfehler");
 
+// A failure names its cause and path itself; only a missing file adds why that ends the program.
+void reportStartFailure(const std::exception& error) {
+    const bool missingFile = dynamic_cast<const MissingFileError*>(&error) != nullptr;
+    StandardMessage::critical(nullptr, kStartError,
+                              QString::fromUtf8(error.what()) +
+                                  (missingFile
+                                       ? QStringLiteral("\n\nOhne diese Datei kann das Programm nicht "
+                                                        "arbeiten und wird beendet.")
+                                       : QStringLiteral("\n\nDas Programm wird beendet.")));
+}
+
 std::string withTrailingSeparator(const fs::path& dir) {
     std::string s = dir.string();
     if (s.empty() || s.back() != fs::path::preferred_separator)
@@ -47,7 +57,9 @@ bool isWritableDir(const QString& dir) {
     return info.isDir() && info.isWritable();
 }
 
-void processEvents() { QCoreApplication::processEvents(); }
+void processEvents() {
+    QCoreApplication::processEvents();
+}
 
 bool unpackEmbeddedArchive(const fs::path& programDir) {
     QFile archive(QStringLiteral(":/embedded/XMLA.zip"));
@@ -57,8 +69,8 @@ bool unpackEmbeddedArchive(const fs::path& programDir) {
         return false;
     }
     const QByteArray bytes = archive.readAll();
-    return ExtractDataArchive(std::string_view(bytes.constData(), size_t(bytes.size())), programDir, processEvents,
-                              [](const std::string& reason) {
+    return ExtractDataArchive(std::string_view(bytes.constData(), size_t(bytes.size())), programDir,
+                              processEvents, [](const std::string& reason) {
                                   StandardMessage::critical(nullptr, QStringLiteral("Programmabbruch"),
                                                             QString::fromStdString(reason));
                               });
@@ -67,7 +79,8 @@ bool unpackEmbeddedArchive(const fs::path& programDir) {
 void centreOnScreen(QWidget& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1294, 794);
-    const QSize outer = window.frameGeometry().size().isValid() ? window.frameGeometry().size() : window.size();
+    const QSize outer =
+        window.frameGeometry().size().isValid() ? window.frameGeometry().size() : window.size();
     window.move(centredOnScreen(area, outer));
 }
 } // namespace
@@ -76,10 +89,11 @@ fs::path defaultProgramDir() {
     const QString exeDir = QCoreApplication::applicationDirPath();
     if (isWritableDir(exeDir))
         return fs::path(exeDir.toStdString());
-    const QString dataDir =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/MarvessaSpantora");
-    QDir().mkpath(dataDir);
-    return fs::path(dataDir.toStdString());
+    const fs::path dataDir = (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                              QStringLiteral("/MarvessaSpantora"))
+                                 .toStdString();
+    CreateFolders(dataDir);
+    return dataDir;
 }
 
 StartupResult StartupSequence(TMainForm& mainForm, StartupServices services) {
@@ -89,7 +103,12 @@ StartupResult StartupSequence(TMainForm& mainForm, StartupServices services) {
     e.decimalIsPoint = decimalIsPointFor(QLocale::system().decimalPoint().toStdString());
 
     // 2. Folders.
-    e.programDir = services.programDir.empty() ? defaultProgramDir() : services.programDir;
+    try {
+        e.programDir = services.programDir.empty() ? defaultProgramDir() : services.programDir;
+    } catch (const std::exception& error) {
+        reportStartFailure(error);
+        return StartupResult::Failed;
+    }
     e.xmlaDir = e.programDir / "XMLA";
 
     // 3. Single instance, the game, the settings.
@@ -101,12 +120,13 @@ StartupResult StartupSequence(TMainForm& mainForm, StartupServices services) {
     QtSettingsStore platformSettings;
     GameLocatorServices locator;
     locator.settings = services.settings ? services.settings : &platformSettings;
-    locator.readInstallDir = services.readInstallDir ? services.readInstallDir
-                                                     : [](const std::string& key, bool drop) {
-                                                           return findInstallDir(wineprefixCandidates(), key, drop);
-                                                       };
-    locator.chooseFolder = services.chooseFolder ? services.chooseFolder
-                                                 : [&mainForm] { return chooseGameFolder(&mainForm).toStdString(); };
+    locator.readInstallDir =
+        services.readInstallDir ? services.readInstallDir : [](const std::string& key, bool drop) {
+            return findInstallDir(wineprefixCandidates(), key, drop);
+        };
+    locator.chooseFolder = services.chooseFolder ? services.chooseFolder : [&mainForm] {
+        return chooseGameFolder(&mainForm).toStdString();
+    };
     locator.programDir = withTrailingSeparator(e.programDir);
     locator.programVersion = ProgramVersion();
     locator.today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
@@ -141,10 +161,7 @@ StartupResult StartupSequence(TMainForm& mainForm, StartupServices services) {
         mainForm.clearPanelMarkers();
         mainForm.startGameWatchTimer();
     } catch (const std::exception& error) {
-        StandardMessage::critical(
-            nullptr, kStartError,
-            QString::fromUtf8(error.what()) +
-                QStringLiteral("\n\nOhne diese Datei kann das Programm nicht arbeiten und wird beendet."));
+        reportStartFailure(error);
         return StartupResult::Failed;
     }
     return StartupResult::Running;

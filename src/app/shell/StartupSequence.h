@@ -24,7 +24,7 @@ enum class StartupResult {
     Running,         // the main window is ready to be shown
     AlreadyRunning,  // another copy holds the lock
     NoGame,          // the chosen folder is not the game's
-    Failed,          // a data file could not be read; the user has been told
+    Failed,          // a folder, the settings or a data file failed; the user has been told
 };
 
 // Establishes everything the rest of the program takes for granted, in its fixed order: decimal

@@ -1,7 +1,7 @@
 #include "shell/GameLocator.h"
 
 #include "shell/Environment.h"
-#include "shell/Error.h"
+#include "shell/FileOperations.h"
 
 namespace ms {
 namespace fs = std::filesystem;
@@ -19,11 +19,8 @@ fs::path modsFolderPath(const std::string& gameLocation) {
 // a registry value may name a leftover folder inside a Wine prefix, which must stay untouched.
 std::string provideModsFolder(const std::string& gameLocation) {
     const fs::path mods = modsFolderPath(gameLocation);
-    std::error_code ec;
     if (isGameFolder(gameLocation))
-        fs::create_directories(mods, ec);
-    if (ec)
-        throw Error("Das Verzeichnis \"" + mods.string() + "\" kann nicht angelegt werden: " + ec.message());
+        CreateFolders(mods);
     return mods.string() + kSep;
 }
 
