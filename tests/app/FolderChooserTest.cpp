@@ -1,24 +1,34 @@
 #include "shell/FolderChooser.h"
+#include "shell/GermanTranslations.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
 
 using namespace ms::gui;
 
 namespace {
-// Answers the chooser once it is open: checks its instruction, then picks `folder` or cancels.
-void answerChooser(const QString& folder, QString* instruction) {
-    QTimer::singleShot(50, [folder, instruction] {
+// Answers the chooser once it is open: checks its instruction, lets `inspect` look at the folder
+// browser, then picks `folder` or cancels.
+void answerChooser(const QString& folder, QString* instruction,
+                   std::function<void(QFileDialog*)> inspect = {}) {
+    QTimer::singleShot(50, [folder, instruction, inspect] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->objectName(), QStringLiteral("FolderChooser"));
         *instruction = dialog->findChild<QLabel*>(QStringLiteral("FolderChooserText"))->text();
         auto* browser = dialog->findChild<QFileDialog*>(QStringLiteral("FolderChooserBrowser"));
+        if (inspect)
+            inspect(browser);
         if (folder.isEmpty()) {
             browser->reject();
         } else {
@@ -33,8 +43,9 @@ TEST(FolderChooser, ShowsTheInstructionAndReturnsNothingWhenCancelled) {
     QString instruction;
     answerChooser(QString(), &instruction);
     EXPECT_TRUE(chooseGameFolder(nullptr).isEmpty());
-    EXPECT_EQ(instruction, QStringLiteral("Das Spiel Marvessa kann nicht gefunden werden\n"
-                                          "Wählen Sie aus der Liste das Hauptverzeichnis des Spiels Marvessa aus.\n"));
+    EXPECT_EQ(instruction,
+              QStringLiteral("Das Spiel Marvessa kann nicht gefunden werden\n"
+                             "Wählen Sie aus der Liste das Hauptverzeichnis des Spiels Marvessa aus.\n"));
 }
 
 TEST(FolderChooser, ReturnsTheChosenFolder) {
@@ -44,4 +55,27 @@ TEST(FolderChooser, ReturnsTheChosenFolder) {
     QString instruction;
     answerChooser(folder, &instruction);
     EXPECT_EQ(chooseGameFolder(nullptr), folder);
+}
+
+// Qt's standard texts are German whatever the desktop's language; the chooser opens at the desktop
+// folder, or at the home folder when there is no desktop folder.
+TEST(FolderChooser, SpeaksGermanAndStartsAtTheDesktopOrHome) {
+    ASSERT_TRUE(installGermanTranslations());
+    mstest::TempDir home;
+    const QByteArray previousHome = qgetenv("HOME");
+    qputenv("HOME", QByteArray::fromStdString(home.path().string()));
+    for (const bool withDesktop : {false, true}) {
+        if (withDesktop)
+            std::filesystem::create_directories(home / "Desktop");
+        QString cancelText, startFolder, instruction;
+        answerChooser(QString(), &instruction, [&](QFileDialog* browser) {
+            auto* buttons = browser->findChild<QDialogButtonBox*>();
+            cancelText = buttons->button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&'));
+            startFolder = browser->directory().absolutePath();
+        });
+        chooseGameFolder(nullptr);
+        EXPECT_EQ(cancelText, QStringLiteral("Abbrechen"));
+        EXPECT_EQ(startFolder.toStdString(), (withDesktop ? home / "Desktop" : home.path()).string());
+    }
+    qputenv("HOME", previousHome);
 }

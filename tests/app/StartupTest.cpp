@@ -101,18 +101,32 @@ TEST(Startup, ExistingDataDirectoryIsNotUnpackedAgain) {
     EXPECT_FALSE(fs::exists(box.program() / "XMLA" / "Active.png"));
 }
 
-TEST(Startup, MalformedDataFileIsReportedNamingTheFile) {
+// Only a missing data file ends with why the program cannot go on without it.
+TEST(Startup, MalformedOrMissingDataFileIsReportedNamingTheFile) {
     Sandbox box;
     StandardMessage::setSuppressed(true);
     TMainForm first;
     ASSERT_EQ(StartupSequence(first, box.services()), StartupResult::Running);
-    writeFile(box.program() / "XMLA" / "Help.xml", "<TextExport><Texts>");
-    StandardMessage::clearLastShown();
-    TMainForm second;
-    EXPECT_EQ(StartupSequence(second, box.services()), StartupResult::Failed);
-    ASSERT_TRUE(StandardMessage::lastShown().has_value());
-    EXPECT_EQ(StandardMessage::lastShown()->caption, QStringLiteral("Programmstartfehler"));
-    EXPECT_TRUE(StandardMessage::lastShown()->text.contains(QStringLiteral("Help.xml")));
+    const fs::path help = box.program() / "XMLA" / "Help.xml";
+    const std::pair<bool, QString> cases[] = {
+        {false, QStringLiteral("\n\nDas Programm wird beendet.")},
+        {true,
+         QStringLiteral("\" fehlt.\n\nOhne diese Datei kann das Programm nicht arbeiten und wird beendet.")},
+    };
+    for (const auto& [missing, ending] : cases) {
+        if (missing)
+            fs::remove(help);
+        else
+            writeFile(help, "<TextExport><Texts>");
+        StandardMessage::clearLastShown();
+        TMainForm second;
+        EXPECT_EQ(StartupSequence(second, box.services()), StartupResult::Failed);
+        ASSERT_TRUE(StandardMessage::lastShown().has_value());
+        EXPECT_EQ(StandardMessage::lastShown()->caption, QStringLiteral("Programmstartfehler"));
+        EXPECT_TRUE(StandardMessage::lastShown()->text.contains(QStringLiteral("Help.xml")));
+        EXPECT_TRUE(StandardMessage::lastShown()->text.endsWith(ending))
+            << StandardMessage::lastShown()->text.toStdString();
+    }
 }
 
 TEST(Startup, WrongGameFolderEndsWithTheStartError) {
@@ -126,6 +140,27 @@ TEST(Startup, WrongGameFolderEndsWithTheStartError) {
     EXPECT_TRUE(StandardMessage::lastShown()->text.startsWith(
         QStringLiteral("Das angegebene Verzeichnis ist nicht das Spieleverzeichnis.")));
     EXPECT_TRUE(box.settings.values.empty());
+}
+
+// A start-up failure names its cause and path in German, without the missing-file ending.
+TEST(Startup, ModsFolderThatCannotBeCreatedIsReportedInGerman) {
+    Sandbox box;
+    box.settings.values.clear();
+    fs::remove_all(box.game() / "mods");
+    writeFile(box.game() / "mods", "a file where the folder belongs");
+    StartupServices services = box.services();
+    services.chooseFolder = [&box] { return box.game().string(); };
+    StandardMessage::setSuppressed(true);
+    StandardMessage::clearLastShown();
+    TMainForm form;
+    EXPECT_EQ(StartupSequence(form, services), StartupResult::Failed);
+    ASSERT_TRUE(StandardMessage::lastShown().has_value());
+    EXPECT_EQ(StandardMessage::lastShown()->caption, QStringLiteral("Programmstartfehler"));
+    EXPECT_EQ(
+        StandardMessage::lastShown()->text.toStdString(),
+        "Der Ordner \"" + (box.game() / "mods").string() +
+            "\" kann nicht angelegt werden: Ein Teil des Pfades ist kein Ordner, sondern eine Datei.\n\n"
+            "Das Programm wird beendet.");
 }
 
 TEST(Startup, SecondInstanceIsRefusedWhileTheFirstHoldsTheLock) {

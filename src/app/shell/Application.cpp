@@ -1,6 +1,7 @@
 #include "shell/Application.h"
 
 #include "mainwindow/TMainForm.h"
+#include "shell/GermanTranslations.h"
 #include "shell/Resources.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartupSequence.h"
@@ -27,6 +28,7 @@ int runApplication(int argc, char** argv) {
     // QApplication switches LC_NUMERIC to the user's locale; the data files always use ".".
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Marvessa Spantora"));
+    installGermanTranslations();
     initResources();
 
     SingleInstance instance;

@@ -1,12 +1,14 @@
 #include "shell/QtSettingsStore.h"
 
 #include "shell/Error.h"
+#include "shell/SystemErrorText.h"
 
 #include <QSettings>
 
 namespace ms::gui {
 
-const QString QtSettingsStore::KeyPath = QStringLiteral("SOFTWARE/Microsoft/Windows/CurrentVersion/MarvessaSpantora");
+const QString QtSettingsStore::KeyPath =
+    QStringLiteral("SOFTWARE/Microsoft/Windows/CurrentVersion/MarvessaSpantora");
 
 namespace {
 QSettings openSettings() {
@@ -16,8 +18,17 @@ QSettings openSettings() {
 
 void syncOrThrow(QSettings& settings) {
     settings.sync();
-    if (settings.status() != QSettings::NoError)
-        throw Error("Die Einstellungen können nicht gespeichert werden (" + settings.fileName().toStdString() + ").");
+    const std::string file = settings.fileName().toStdString();
+    switch (settings.status()) {
+    case QSettings::NoError:
+        return;
+    case QSettings::FormatError:
+        throw Error("Die Einstellungsdatei \"" + file + "\" ist fehlerhaft.");
+    case QSettings::AccessError:
+        break;
+    }
+    throw Error("Die Einstellungen können nicht in die Datei \"" + file +
+                "\" geschrieben werden: " + writeFailureCause(file));
 }
 } // namespace
 
@@ -27,7 +38,9 @@ bool QtSettingsStore::keyExists() const {
     return !s.allKeys().isEmpty();
 }
 
-std::string QtSettingsStore::read(const std::string& name) const { return readValue(QString::fromStdString(name)).toStdString(); }
+std::string QtSettingsStore::read(const std::string& name) const {
+    return readValue(QString::fromStdString(name)).toStdString();
+}
 
 void QtSettingsStore::removeKey() {
     QSettings s = openSettings();

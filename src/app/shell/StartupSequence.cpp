@@ -22,7 +22,6 @@
 
 #include <QApplication>
 #include <QDate>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -35,6 +34,17 @@ namespace fs = std::filesystem;
 
 namespace {
 const QString kStartError = QStringLiteral("Programmstartfehler");
+
+// A failure names its cause and path itself; only a missing file adds why that ends the program.
+void reportStartFailure(const std::exception& error) {
+    const bool missingFile = dynamic_cast<const MissingFileError*>(&error) != nullptr;
+    StandardMessage::critical(nullptr, kStartError,
+                              QString::fromUtf8(error.what()) +
+                                  (missingFile
+                                       ? QStringLiteral("\n\nOhne diese Datei kann das Programm nicht "
+                                                        "arbeiten und wird beendet.")
+                                       : QStringLiteral("\n\nDas Programm wird beendet.")));
+}
 
 std::string withTrailingSeparator(const fs::path& dir) {
     std::string s = dir.string();
@@ -83,10 +93,11 @@ fs::path defaultProgramDir() {
     const QString exeDir = QCoreApplication::applicationDirPath();
     if (isWritableDir(exeDir))
         return fs::path(exeDir.toStdString());
-    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                            QStringLiteral("/MarvessaSpantora");
-    QDir().mkpath(dataDir);
-    return fs::path(dataDir.toStdString());
+    const fs::path dataDir = (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                              QStringLiteral("/MarvessaSpantora"))
+                                 .toStdString();
+    CreateFolders(dataDir);
+    return dataDir;
 }
 
 StartupResult StartupSequence(TMainForm& mainForm, StartupServices services) {
@@ -96,7 +107,12 @@ StartupResult StartupSequence(TMainForm& mainForm, StartupServices services) {
     e.decimalIsPoint = decimalIsPointFor(QLocale::system().decimalPoint().toStdString());
 
     // 2. Folders.
-    e.programDir = services.programDir.empty() ? defaultProgramDir() : services.programDir;
+    try {
+        e.programDir = services.programDir.empty() ? defaultProgramDir() : services.programDir;
+    } catch (const std::exception& error) {
+        reportStartFailure(error);
+        return StartupResult::Failed;
+    }
     e.xmlaDir = e.programDir / "XMLA";
 
     // 3. Single instance, the game, the settings.
@@ -151,10 +167,7 @@ StartupResult StartupSequence(TMainForm& mainForm, StartupServices services) {
         mainForm.clearPanelMarkers();
         mainForm.startGameWatchTimer();
     } catch (const std::exception& error) {
-        StandardMessage::critical(
-            nullptr, kStartError,
-            QString::fromUtf8(error.what()) +
-                QStringLiteral("\n\nOhne diese Datei kann das Programm nicht arbeiten und wird beendet."));
+        reportStartFailure(error);
         return StartupResult::Failed;
     }
     return StartupResult::Running;

@@ -15,7 +15,7 @@ class SingleInstance;
 struct StartupServices {
     SingleInstance* instanceLock = nullptr;  // null: no single-instance check
     SettingsStore* settings = nullptr;       // null: the platform's settings store
-    std::function<std::string(const std::string& keyPath, bool dropLastCharacter)> readInstallDir; // Wine keys
+    std::function<std::string(const std::string& keyPath, bool dropTrailingSeparator)> readInstallDir; // Wine keys
     std::function<std::string()> chooseFolder;                                                     // folder dialog
     std::filesystem::path programDir;        // empty: the executable's folder
 };
@@ -24,7 +24,7 @@ enum class StartupResult {
     Running,         // the main window is ready to be shown
     AlreadyRunning,  // another copy holds the lock
     NoGame,          // the chosen folder is not the game's
-    Failed,          // a data file could not be read; the user has been told
+    Failed,          // a folder, the settings or a data file failed; the user has been told
 };
 
 // Establishes everything the rest of the program takes for granted, in its fixed order: decimal

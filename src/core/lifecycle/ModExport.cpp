@@ -11,6 +11,7 @@
 #include "shell/Error.h"
 #include "shell/FileOperations.h"
 #include "shell/ModStaging.h"
+#include "shell/SystemErrorText.h"
 #include "shell/SystemInfo.h"
 #include "shell/XmlFile.h"
 #include "store/RecordStore.h"
@@ -32,19 +33,12 @@ void checkFolderName(const std::string& modName) {
                         "\" enthält Zeichen, die in einem Ordnernamen nicht erlaubt sind.");
 }
 
-void createFolder(const fs::path& folder) {
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec)
-        throw Error("Der Ordner \"" + folder.string() + "\" kann nicht angelegt werden: " + ec.message());
-}
-
 void moveFolder(const fs::path& from, const fs::path& to) {
     std::error_code ec;
     fs::rename(from, to, ec);
     if (ec)
         throw Error("Der Ordner \"" + from.string() + "\" kann nicht nach \"" + to.string() +
-                    "\" verschoben werden: " + ec.message());
+                    "\" verschoben werden: " + systemErrorText(ec));
 }
 
 // The ship's previous mod folders, moved out of the game's sight until the new one is in place.
@@ -132,7 +126,7 @@ fs::path ActivateShip(const ShipForm& shown, const ActivationInputs& inputs) {
     const fs::path staging = modLocation / ActivationStagingName(guid);
     try {
         const fs::path assetFolder = staging / "data" / "config" / "export" / "main" / "asset";
-        createFolder(assetFolder);
+        CreateFolders(assetFolder);
         saveXml(assets, assetFolder / "assets.xml", XmlKind::ModAssets);
         WriteShipTexts(staging, texts);
         CopyShipIcons(xmla, staging, icon);

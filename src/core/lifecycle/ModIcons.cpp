@@ -3,6 +3,7 @@
 #include "shell/AtomicFile.h"
 #include "shell/Environment.h"
 #include "shell/Error.h"
+#include "shell/FileOperations.h"
 
 #include <array>
 #include <string>
@@ -33,10 +34,7 @@ void CheckShipIcons(const fs::path& xmlaDir, std::string_view icon) {
 void CopyShipIcons(const fs::path& xmlaDir, const fs::path& modFolder, std::string_view icon) {
     CheckShipIcons(xmlaDir, icon);
     const fs::path folder = modFolder / "data" / "icon";
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec)
-        throw Error("Der Ordner \"" + folder.string() + "\" kann nicht angelegt werden: " + ec.message());
+    CreateFolders(folder);
     for (const char* extension : kIconExtensions)
         writeFileAtomic(folder / (std::string(icon) + extension),
                         readFileBytes(iconSource(xmlaDir, icon, extension)));

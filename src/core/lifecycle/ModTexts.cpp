@@ -2,6 +2,7 @@
 
 #include "shell/AtomicFile.h"
 #include "shell/Error.h"
+#include "shell/FileOperations.h"
 #include "shell/XmlFile.h"
 
 #include <vector>
@@ -61,10 +62,7 @@ std::string ShipTextsFile(const ShipTexts& texts) {
 
 void WriteShipTexts(const fs::path& modFolder, const ShipTexts& texts) {
     const fs::path folder = modFolder / "data" / "config" / "gui";
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec)
-        throw Error("Der Ordner \"" + folder.string() + "\" kann nicht angelegt werden: " + ec.message());
+    CreateFolders(folder);
     writeFileAtomic(folder / "texts_german.xml", ShipTextsFile(texts));
 }
 

@@ -3,6 +3,7 @@
 #include "shell/ActivatedMods.h"
 #include "shell/Environment.h"
 #include "shell/Error.h"
+#include "shell/SystemErrorText.h"
 #include "shell/XmlFile.h"
 #include "store/IdentifierPools.h"
 #include "store/RecordStore.h"
@@ -129,7 +130,7 @@ ShipRemovalResult DeleteShip(const std::string& guid) {
     fs::remove(xmla / (guid + ".xml"), ec);
     if (ec)
         throw Error("Die Datei \"" + (xmla / (guid + ".xml")).string() +
-                    "\" kann nicht gelöscht werden: " + ec.message());
+                    "\" kann nicht gelöscht werden: " + systemErrorText(ec));
 
     // 3. Last, so that no number comes free while anything of the ship is left.
     ReleaseShipIdentifiers(xmla, guid);

@@ -1,6 +1,7 @@
 #include "shell/AtomicFile.h"
 
 #include "shell/Error.h"
+#include "shell/SystemErrorText.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -15,7 +16,9 @@ namespace fs = std::filesystem;
 namespace {
 long long g_failAfter = -1;
 
-std::string displayPath(const fs::path& p) { return p.string(); }
+std::string displayPath(const fs::path& p) {
+    return p.string();
+}
 
 fs::path temporarySibling(const fs::path& target) {
     static std::mt19937_64 rng{std::random_device{}()};
@@ -24,14 +27,16 @@ fs::path temporarySibling(const fs::path& target) {
 }
 } // namespace
 
-void setAtomicWriteFailureAfter(long long bytes) { g_failAfter = bytes; }
+void setAtomicWriteFailureAfter(long long bytes) {
+    g_failAfter = bytes;
+}
 
 void writeFileAtomic(const fs::path& target, std::string_view bytes) {
     const fs::path tmp = temporarySibling(target);
     const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
-        throw Error("Die Datei \"" + displayPath(target) + "\" kann nicht geschrieben werden: " +
-                    std::strerror(errno));
+        throw Error("Die Datei \"" + displayPath(target) +
+                    "\" kann nicht geschrieben werden: " + systemErrorText(errno));
 
     auto fail = [&](const std::string& reason) {
         ::close(fd);
@@ -51,31 +56,32 @@ void writeFileAtomic(const fs::path& target, std::string_view bytes) {
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            fail(std::strerror(errno));
+            fail(systemErrorText(errno));
         }
         written += static_cast<size_t>(n);
     }
     if (simulatedFailure)
-        fail(std::strerror(ENOSPC));
+        fail(systemErrorText(ENOSPC));
     if (::fsync(fd) != 0)
-        fail(std::strerror(errno));
+        fail(systemErrorText(errno));
     if (::close(fd) != 0) {
         ::unlink(tmp.c_str());
-        throw Error("Die Datei \"" + displayPath(target) + "\" kann nicht geschrieben werden: " +
-                    std::strerror(errno));
+        throw Error("Die Datei \"" + displayPath(target) +
+                    "\" kann nicht geschrieben werden: " + systemErrorText(errno));
     }
     if (::rename(tmp.c_str(), target.c_str()) != 0) {
         const int err = errno;
         ::unlink(tmp.c_str());
-        throw Error("Die Datei \"" + displayPath(target) + "\" kann nicht geschrieben werden: " +
-                    std::strerror(err));
+        throw Error("Die Datei \"" + displayPath(target) +
+                    "\" kann nicht geschrieben werden: " + systemErrorText(err));
     }
 }
 
 std::string readFileBytes(const fs::path& file) {
     std::FILE* f = std::fopen(file.c_str(), "rb");
     if (!f)
-        throw Error("Die Datei \"" + displayPath(file) + "\" kann nicht gelesen werden: " + std::strerror(errno));
+        throw Error("Die Datei \"" + displayPath(file) +
+                    "\" kann nicht gelesen werden: " + systemErrorText(errno));
     std::string data;
     char buffer[65536];
     size_t n;

@@ -2,6 +2,8 @@
 
 #include "shell/AtomicFile.h"
 #include "shell/Error.h"
+#include "shell/FileOperations.h"
+#include "shell/SystemErrorText.h"
 #include "shell/ZipArchive.h"
 
 #include <optional>
@@ -90,11 +92,7 @@ void unpackZip(std::string archiveBytes, const std::string& displayName, const f
     }
 
     for (const auto& [entry, target] : plan) {
-        std::error_code ec;
-        fs::create_directories(entry->isDirectory ? target : target.parent_path(), ec);
-        if (ec)
-            throw Error("Der Ordner \"" + (entry->isDirectory ? target : target.parent_path()).string() +
-                        "\" kann nicht angelegt werden: " + ec.message());
+        CreateFolders(entry->isDirectory ? target : target.parent_path());
         if (!entry->isDirectory)
             writeFileAtomic(target, archive.read(*entry));
     }
@@ -130,7 +128,8 @@ bool ExtractDataArchive(std::string_view embeddedArchive, const fs::path& progra
         try {
             unpackZip(readFileBytes(zipFile), zipFile.string(), programDir);
         } catch (const std::bad_alloc&) {
-            failed("Für das Entpacken des Archivs \"" + zipFile.string() + "\" reicht der Arbeitsspeicher nicht.");
+            failed("Für das Entpacken des Archivs \"" + zipFile.string() +
+                   "\" reicht der Arbeitsspeicher nicht.");
         } catch (const std::exception& e) {
             failed(e.what());
         }
@@ -140,7 +139,7 @@ bool ExtractDataArchive(std::string_view embeddedArchive, const fs::path& progra
     breathe();
     std::error_code ec;
     if (fs::exists(zipFile, ec) && !fs::remove(zipFile, ec))
-        failed("Die Datei \"" + zipFile.string() + "\" kann nicht gelöscht werden: " + ec.message());
+        failed("Die Datei \"" + zipFile.string() + "\" kann nicht gelöscht werden: " + systemErrorText(ec));
     return ok;
 }
 

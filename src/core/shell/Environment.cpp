@@ -30,4 +30,11 @@ fs::path findCaseInsensitive(const fs::path& dir, const std::string& name) {
     return dir / name;
 }
 
+fs::path findCaseInsensitivePath(const fs::path& dir, const fs::path& relative) {
+    fs::path result = dir;
+    for (const fs::path& part : relative)
+        result = findCaseInsensitive(result, part.string());
+    return result;
+}
+
 } // namespace ms

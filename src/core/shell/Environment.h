@@ -20,6 +20,11 @@ Environment& env();
 // game's platform). When nothing matches, dir / name.
 std::filesystem::path findCaseInsensitive(const std::filesystem::path& dir, const std::string& name);
 
+// The path of `relative` inside `dir`, each of its components matched as findCaseInsensitive does
+// ("bin/win64/MARVESSA.EXE" for "Bin/Win64/Marvessa.exe").
+std::filesystem::path findCaseInsensitivePath(const std::filesystem::path& dir,
+                                              const std::filesystem::path& relative);
+
 // ASCII case-insensitive equality.
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 

@@ -3,6 +3,7 @@
 #include "shell/AtomicFile.h"
 #include "shell/Environment.h"
 #include "shell/Error.h"
+#include "shell/SystemErrorText.h"
 
 #include <algorithm>
 
@@ -42,7 +43,8 @@ bool CopyFolder(const fs::path& source, const fs::path& destination) {
     try {
         std::error_code ec;
         if (fs::is_regular_file(source, ec)) {
-            copyFile(source, fs::is_directory(destination, ec) ? destination / source.filename() : destination);
+            copyFile(source,
+                     fs::is_directory(destination, ec) ? destination / source.filename() : destination);
             return true;
         }
         if (!fs::is_directory(source, ec))
@@ -73,6 +75,14 @@ bool CopyFolder(const fs::path& source, const fs::path& destination) {
     }
 }
 
+void CreateFolders(const fs::path& folder) {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec)
+        throw Error("Der Ordner \"" + folder.string() +
+                    "\" kann nicht angelegt werden: " + systemErrorText(ec));
+}
+
 bool ClearModCache() {
     if (env().modLocation.empty())
         return true; // never fall back to a ".cache" relative to the working folder
@@ -81,7 +91,8 @@ bool ClearModCache() {
     if (!fs::is_directory(cache, ec))
         return true;
     if (!removeTree(cache, ec))
-        throw Error("Der Mod-Zwischenspeicher \"" + cache.string() + "\" kann nicht gelöscht werden: " + ec.message());
+        throw Error("Der Mod-Zwischenspeicher \"" + cache.string() +
+                    "\" kann nicht gelöscht werden: " + systemErrorText(ec));
     return true;
 }
 

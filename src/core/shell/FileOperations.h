@@ -13,6 +13,10 @@ bool DeleteFolder(const std::filesystem::path& path);
 // success; a missing source gives false.
 bool CopyFolder(const std::filesystem::path& source, const std::filesystem::path& destination);
 
+// Creates `folder` with any missing parents. Throws ms::Error naming the folder and the cause in
+// German when that fails.
+void CreateFolders(const std::filesystem::path& folder);
+
 // Deletes the game's mod cache (env().modLocation + ".cache") when it is a folder. Throws ms::Error
 // with the system's message when that fails. Without a known mods folder there is nothing to do.
 bool ClearModCache();

@@ -1,7 +1,7 @@
 #include "shell/GameLocator.h"
 
 #include "shell/Environment.h"
-#include "shell/Error.h"
+#include "shell/FileOperations.h"
 
 namespace ms {
 namespace fs = std::filesystem;
@@ -9,14 +9,27 @@ namespace fs = std::filesystem;
 namespace {
 const std::string kSep(1, fs::path::preferred_separator);
 
-std::string modsFolderOf(const std::string& gameLocation) { return gameLocation + kSep + "mods" + kSep; }
+// The one place the mods folder's path is built: an existing folder in any letter case is used, so
+// that an existing "Mods" never gets a second "mods" beside it.
+fs::path modsFolderPath(const std::string& gameLocation) {
+    return findCaseInsensitive(gameLocation, "mods");
+}
 
-void createModsFolder(const std::string& gameLocation) {
+// The game's mods folder for ModLocation. It is created only for a game whose executable exists:
+// a registry value may name a leftover folder inside a Wine prefix, which must stay untouched.
+std::string provideModsFolder(const std::string& gameLocation) {
+    const fs::path mods = modsFolderPath(gameLocation);
+    if (isGameFolder(gameLocation))
+        CreateFolders(mods);
+    return mods.string() + kSep;
+}
+
+// A registry value naming no existing folder is a leftover, not the game.
+std::string existingFolder(std::string folder) {
     std::error_code ec;
-    fs::create_directories(gameLocation + kSep + "mods", ec);
-    if (ec)
-        throw Error("Das Verzeichnis \"" + gameLocation + kSep + "mods\" kann nicht angelegt werden: " +
-                    ec.message());
+    if (folder.empty() || !fs::is_directory(folder, ec))
+        return {};
+    return folder;
 }
 } // namespace
 
@@ -24,7 +37,8 @@ bool isGameFolder(const std::string& gameLocation) {
     if (gameLocation.empty())
         return false;
     std::error_code ec;
-    return fs::is_regular_file(fs::path(gameLocation) / "Bin" / "Win64" / "Marvessa.exe", ec);
+    return fs::is_regular_file(
+        findCaseInsensitivePath(gameLocation, fs::path("Bin") / "Win64" / "Marvessa.exe"), ec);
 }
 
 std::string notTheGameMessage() {
@@ -43,21 +57,20 @@ LocateOutcome LocateGame(const GameLocatorServices& s) {
         e.gameLocation.clear();
         e.modLocation.clear();
 
-        e.gameLocation = s.readInstallDir(InstallerKey, false);
+        e.gameLocation = existingFolder(s.readInstallDir(InstallerKey, false));
         if (e.gameLocation.empty())
-            e.gameLocation = s.readInstallDir(LauncherKey, true);
+            e.gameLocation = existingFolder(s.readInstallDir(LauncherKey, true));
         if (!e.gameLocation.empty()) {
-            // A publisher key is trusted as it stands; the next start checks the folder again.
-            createModsFolder(e.gameLocation);
-            e.modLocation = modsFolderOf(e.gameLocation);
+            // A publisher key naming an existing folder is taken without its executable; the next
+            // start checks the folder again.
+            e.modLocation = provideModsFolder(e.gameLocation);
         } else {
             e.gameLocation = s.chooseFolder();
             while (e.gameLocation.size() > 1 && e.gameLocation.back() == kSep[0])
                 e.gameLocation.pop_back();
             if (!isGameFolder(e.gameLocation))
                 return LocateOutcome::NotTheGame;
-            createModsFolder(e.gameLocation);
-            e.modLocation = modsFolderOf(e.gameLocation);
+            e.modLocation = provideModsFolder(e.gameLocation);
         }
     }
 

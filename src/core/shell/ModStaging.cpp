@@ -2,6 +2,7 @@
 
 #include "shell/Environment.h"
 #include "shell/Error.h"
+#include "shell/SystemErrorText.h"
 #include "shell/FileOperations.h"
 
 #include <vector>
@@ -50,7 +51,7 @@ void CopyIntoMods(const fs::path& source, const fs::path& modLocation, const std
     fs::rename(staging, target, ec);
     if (ec) {
         DeleteFolder(staging);
-        throw Error("Der Ordner \"" + target.string() + "\" kann nicht angelegt werden: " + ec.message());
+        throw Error("Der Ordner \"" + target.string() + "\" kann nicht angelegt werden: " + systemErrorText(ec));
     }
 }
 

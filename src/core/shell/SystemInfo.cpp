@@ -1,6 +1,7 @@
 #include "shell/SystemInfo.h"
 
 #include "shell/Error.h"
+#include "shell/SystemErrorText.h"
 
 #include "Version.h"
 
@@ -23,7 +24,9 @@ std::string CurrentUserName() {
     // Containers and some directory services know no passwd entry for the user.
     if (const char* user = std::getenv("USER"); user && *user)
         return user;
-    std::string reason = rc != 0 ? std::strerror(rc) : "Kein Benutzereintrag für die Benutzerkennung " + std::to_string(::getuid());
+    std::string reason = rc != 0
+                             ? systemErrorText(rc)
+                             : "Kein Benutzereintrag für die Benutzerkennung " + std::to_string(::getuid());
     throw Error("Der Name des angemeldeten Benutzers kann nicht ermittelt werden: " + reason);
 }
 

@@ -18,11 +18,38 @@ void appendUtf8(std::string& out, unsigned code) {
     } else if (code < 0x800) {
         out.push_back(char(0xC0 | (code >> 6)));
         out.push_back(char(0x80 | (code & 0x3F)));
-    } else {
+    } else if (code < 0x10000) {
         out.push_back(char(0xE0 | (code >> 12)));
         out.push_back(char(0x80 | ((code >> 6) & 0x3F)));
         out.push_back(char(0x80 | (code & 0x3F)));
+    } else {
+        out.push_back(char(0xF0 | (code >> 18)));
+        out.push_back(char(0x80 | ((code >> 12) & 0x3F)));
+        out.push_back(char(0x80 | ((code >> 6) & 0x3F)));
+        out.push_back(char(0x80 | (code & 0x3F)));
     }
+}
+
+constexpr unsigned kReplacementCharacter = 0xFFFD;
+bool isHighSurrogate(unsigned code) {
+    return code >= 0xD800 && code <= 0xDBFF;
+}
+bool isLowSurrogate(unsigned code) {
+    return code >= 0xDC00 && code <= 0xDFFF;
+}
+
+// Reads the 1 to 4 hex digits of a \x escape whose "x" is at s[i]; i ends on the last digit.
+unsigned hexEscape(std::string_view s, size_t& i) {
+    unsigned code = 0;
+    for (size_t digits = 0; digits < 4 && i + 1 < s.size(); ++digits) {
+        const char c = s[i + 1];
+        if (!std::isxdigit(static_cast<unsigned char>(c)))
+            break;
+        code = code * 16 +
+               unsigned(std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : (c | 0x20) - 'a' + 10);
+        ++i;
+    }
+    return code;
 }
 
 // Wine writes strings with C-like escapes; non-ASCII characters as \x followed by hex digits.
@@ -35,21 +62,36 @@ std::string unescape(std::string_view s) {
         }
         const char c = s[++i];
         switch (c) {
-        case 'n': out.push_back('\n'); break;
-        case 'r': out.push_back('\r'); break;
-        case 't': out.push_back('\t'); break;
-        case '0': out.push_back('\0'); break;
+        case 'n':
+            out.push_back('\n');
+            break;
+        case 'r':
+            out.push_back('\r');
+            break;
+        case 't':
+            out.push_back('\t');
+            break;
+        case '0':
+            out.push_back('\0');
+            break;
         case 'x': {
-            unsigned code = 0;
-            size_t digits = 0;
-            while (i + 1 < s.size() && digits < 4 && std::isxdigit(static_cast<unsigned char>(s[i + 1]))) {
-                code = code * 16 + unsigned(std::stoi(std::string(1, s[++i]), nullptr, 16));
-                ++digits;
+            // Wine writes UTF-16 code units; a character outside the basic plane comes as a high
+            // half followed by the escape of its low half.
+            unsigned code = hexEscape(s, i);
+            if (isHighSurrogate(code) && i + 2 < s.size() && s[i + 1] == '\\' && s[i + 2] == 'x') {
+                size_t j = i + 2;
+                const unsigned low = hexEscape(s, j);
+                if (isLowSurrogate(low)) {
+                    code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+                    i = j;
+                }
             }
-            appendUtf8(out, code);
+            appendUtf8(out, isHighSurrogate(code) || isLowSurrogate(code) ? kReplacementCharacter : code);
             break;
         }
-        default: out.push_back(c); break; // \\ and \" and anything unknown
+        default:
+            out.push_back(c);
+            break; // \\ and \" and anything unknown
         }
     }
     return out;
@@ -173,35 +215,26 @@ std::vector<fs::path> wineprefixCandidates() {
 }
 
 std::string mapWindowsPath(const fs::path& prefix, const std::string& windowsPath) {
-    std::string rest = windowsPath;
-    for (char& c : rest)
-        if (c == '/')
-            c = '\\';
-    if (rest.size() < 2 || rest[1] != ':')
-        return rest; // not a drive path: leave it as it stands
-    const char drive = char(std::tolower(static_cast<unsigned char>(rest[0])));
-    rest.erase(0, 2);
+    if (windowsPath.size() < 2 || windowsPath[1] != ':' ||
+        !std::isalpha(static_cast<unsigned char>(windowsPath[0])))
+        return {}; // no drive: nothing a prefix maps
+    const char drive = char(std::tolower(static_cast<unsigned char>(windowsPath[0])));
+    std::error_code ec;
+    const fs::path device = prefix / "dosdevices" / std::string{drive, ':'};
+    // Wine maps a drive by a link; a plain folder of that name is no mapping (older versions of
+    // this program left such folders behind).
+    if (!fs::is_symlink(device, ec) || !fs::is_directory(device, ec))
+        return {};
+    fs::path base = fs::canonical(device, ec);
+    if (ec)
+        return {};
+
     std::string relative;
-    for (char c : rest)
+    for (char c : windowsPath.substr(2))
         relative.push_back(c == '\\' ? '/' : c);
     while (!relative.empty() && relative.front() == '/')
         relative.erase(relative.begin());
-
-    fs::path base;
-    std::error_code ec;
-    const fs::path device = prefix / "dosdevices" / std::string{drive, ':'};
-    if (fs::exists(device, ec)) {
-        base = fs::canonical(device, ec);
-        if (ec)
-            base = device;
-    } else if (drive == 'c') {
-        base = prefix / "drive_c";
-    } else if (drive == 'z') {
-        base = "/";
-    } else {
-        base = device;
-    }
-    fs::path result = relative.empty() ? base : base / relative;
+    const fs::path result = relative.empty() ? base : base / relative;
     std::string text = result.lexically_normal().string();
     while (text.size() > 1 && text.back() == '/')
         text.pop_back();
@@ -209,17 +242,19 @@ std::string mapWindowsPath(const fs::path& prefix, const std::string& windowsPat
 }
 
 std::string findInstallDir(const std::vector<fs::path>& prefixes, const std::string& keyPath,
-                           bool dropLastCharacter) {
+                           bool dropTrailingSeparator) {
     for (const fs::path& prefix : prefixes) {
         const WineRegistryFile reg(prefix / "system.reg");
         auto value = reg.readString(keyPath, "InstallDir");
-        if (!value || value->empty())
+        if (!value)
             continue;
-        if (dropLastCharacter)
+        if (dropTrailingSeparator && !value->empty() && (value->back() == '/' || value->back() == '\\'))
             value->pop_back();
-        if (value->empty())
-            continue;
-        return mapWindowsPath(prefix, *value);
+        // A value naming no existing folder is a leftover, not the game: try the next prefix.
+        const std::string folder = mapWindowsPath(prefix, *value);
+        std::error_code ec;
+        if (!folder.empty() && fs::is_directory(folder, ec))
+            return folder;
     }
     return {};
 }

@@ -10,14 +10,14 @@ namespace ms {
 // Reads values from a Wine registry file (system.reg of a prefix). Key paths are given relative to
 // HKEY_LOCAL_MACHINE with "\" separators; key and value names match without regard to case.
 class WineRegistryFile {
-public:
+  public:
     // Throws nothing: an unreadable file simply holds no keys.
     explicit WineRegistryFile(const std::filesystem::path& file);
     static WineRegistryFile fromText(const std::string& text);
 
     std::optional<std::string> readString(const std::string& keyPath, const std::string& valueName) const;
 
-private:
+  private:
     WineRegistryFile() = default;
     void parse(const std::string& text);
 
@@ -36,13 +36,16 @@ private:
 // compatibility prefix under the usual Steam roots.
 std::vector<std::filesystem::path> wineprefixCandidates();
 
-// Maps a Windows path of a prefix ("C:\Games\Marvessa", "Z:\x") to the Linux path it names there.
+// Maps a Windows path of a prefix ("C:\Games\Marvessa", "Z:\x") to the Linux path it names there,
+// through the prefix's dosdevices links. Empty for a path without a drive letter and for a drive the
+// prefix does not map (no dosdevices/<letter>: link to a folder).
 std::string mapWindowsPath(const std::filesystem::path& prefix, const std::string& windowsPath);
 
 // The "InstallDir" value of a machine key, searched in every candidate prefix and mapped to a Linux
-// path; empty when no prefix has it. The launcher stores its folder with a trailing "/", which
-// `dropLastCharacter` removes before the separators are normalised.
+// path; only a value naming an existing folder counts, empty when no prefix has one. The launcher
+// stores its folder with a trailing "/", which `dropTrailingSeparator` removes (a last character that
+// is no "/" or "\" stays).
 std::string findInstallDir(const std::vector<std::filesystem::path>& prefixes, const std::string& keyPath,
-                           bool dropLastCharacter);
+                           bool dropTrailingSeparator);
 
 } // namespace ms

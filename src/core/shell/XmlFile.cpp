@@ -13,7 +13,7 @@ constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration
 
 // pugixml has no CR LF option: collect its output and widen the line ends here.
 class StringWriter : public pugi::xml_writer {
-public:
+  public:
     explicit StringWriter(bool crlf) : m_crlf(crlf) {}
     void write(const void* data, size_t size) override {
         const char* p = static_cast<const char*>(data);
@@ -29,7 +29,7 @@ public:
     }
     std::string take() { return std::move(m_out); }
 
-private:
+  private:
     bool m_crlf;
     std::string m_out;
 };
@@ -46,15 +46,24 @@ const XmlFormat& xmlFormat(XmlKind kind) {
     static const XmlFormat yardAssets{false, true, "  ", true};
     static const XmlFormat yardTexts{false, true, "  ", true};
     switch (kind) {
-    case XmlKind::ShipIndex: return shipIndex;
-    case XmlKind::ShipAssets: return shipAssets;
-    case XmlKind::IdentifierPool: return pool;
-    case XmlKind::ReferenceList: return referenceList;
-    case XmlKind::HelpTexts: return help;
-    case XmlKind::ModAssets: return modAssets;
-    case XmlKind::ModTexts: return modTexts;
-    case XmlKind::YardAssets: return yardAssets;
-    case XmlKind::YardTexts: return yardTexts;
+    case XmlKind::ShipIndex:
+        return shipIndex;
+    case XmlKind::ShipAssets:
+        return shipAssets;
+    case XmlKind::IdentifierPool:
+        return pool;
+    case XmlKind::ReferenceList:
+        return referenceList;
+    case XmlKind::HelpTexts:
+        return help;
+    case XmlKind::ModAssets:
+        return modAssets;
+    case XmlKind::ModTexts:
+        return modTexts;
+    case XmlKind::YardAssets:
+        return yardAssets;
+    case XmlKind::YardTexts:
+        return yardTexts;
     }
     return shipIndex;
 }
@@ -76,7 +85,7 @@ void loadXmlFromString(pugi::xml_document& doc, const std::string& text, const s
 void loadXml(pugi::xml_document& doc, const fs::path& file) {
     std::error_code ec;
     if (!fs::is_regular_file(file, ec))
-        throw Error("Die Datei \"" + file.string() + "\" fehlt.");
+        throw MissingFileError("Die Datei \"" + file.string() + "\" fehlt.");
     loadXmlFromString(doc, readFileBytes(file), file.string());
 }
 
