@@ -1,5 +1,6 @@
 #include "lifecycle/ShipCreation.h"
 
+#include "lifecycle/StoredFieldNumber.h"
 #include "shell/AtomicFile.h"
 #include "shell/Error.h"
 #include "shell/XmlFile.h"
@@ -8,6 +9,7 @@
 #include "store/StoreFiles.h"
 
 #include <array>
+#include <cctype>
 #include <utility>
 #include <vector>
 
@@ -17,6 +19,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* NewNameSuffix = " (neu)";
+constexpr const char* NothingCreated = "Es wurde kein neues Schiff angelegt.";
 
 // Standard elements the copy is given new content in; a template without them would give a new
 // ship that carries its template's identity.
@@ -73,6 +76,13 @@ std::optional<CreatedShip> CreateNewShip(const fs::path& xmlaDir, const NewShipF
         throw Error("Der Eintrag der Schiffsvorlage \"" + templateGuid + "\" fehlt in der Datei " +
                     kShipIndexFile + " oder ist unvollständig, es wurde kein neues Schiff angelegt.");
 
+    // The unlock condition goes into the index entry and later into the mod's trigger.
+    StoredFieldNumber unlockCount = StoreUnlockCount(fields.workForce, fields.workAmount);
+    if (std::string& fault = unlockCount.fault; !fault.empty()) {
+        fault.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(fault.front())));
+        throw Error(fault + " " + NothingCreated);
+    }
+
     FileBackup backup;
     for (const char* pool : {kShipPoolFile, kTextPoolFile, kTriggerPoolFile})
         backup.keep(xmlaDir / pool);
@@ -98,7 +108,7 @@ std::optional<CreatedShip> CreateNewShip(const fs::path& xmlaDir, const NewShipF
         saveXml(assets, assetFile, XmlKind::ShipAssets);
         assetsWritten = true;
         AddShipIndexEntry(xmlaDir, templateGuid,
-                          NewShipEntry{ids->assetGuid, created.name, fields.workForce, fields.workAmount,
+                          NewShipEntry{ids->assetGuid, created.name, fields.workForce, unlockCount.text,
                                        ids->textGuid, ids->triggerGuid});
     } catch (const Error& e) {
         // Give the numbers back and drop the record, so the data directory is as before.
@@ -112,7 +122,7 @@ std::optional<CreatedShip> CreateNewShip(const fs::path& xmlaDir, const NewShipF
         }
         throw Error(std::string(e.what()) +
                     (restored
-                         ? "\nEs wurde kein neues Schiff angelegt."
+                         ? std::string("\n") + NothingCreated
                          : "\nDie Kennungsdateien oder ShipFull.xml konnten nicht zurückgesetzt werden."));
     }
 

@@ -31,7 +31,8 @@ struct CreatedShip {
 // of the template's record to ShipFull.xml (new GUID, name, InfoDescription, Base) and a copy of its
 // index entry to ShipShort.xml, and reloads the shared ship documents.
 //
-// The template's record and index entry are checked before any identifier is taken. An exhausted
+// The template's record and index entry and the unlock condition (a known population level, a
+// count from 1 to 1000) are checked before any identifier is taken. An exhausted
 // pool is told through `sink` and nothing is written (result empty). When ShipFull.xml or
 // ShipShort.xml cannot be written after the pools were saved, the pool files and ShipFull.xml are
 // put back as they were and ms::Error is thrown, so no identifier is lost and no orphan record stays.

@@ -459,6 +459,23 @@ TEST_F(ActivateShipFailure, MissingModsFolderOrUnusableNameChangesNothing) {
     expectNothingChanged();
 }
 
+TEST_F(ActivateShipFailure, UnlockOutsideItsBoundsChangesNothing) {
+    ms::ShipForm form = shown("2000501100");
+    form.set("WorkAmount", "0");
+    try {
+        ms::ActivateShip(form, inputs());
+        ADD_FAILURE() << "activated with the count 0";
+    } catch (const ms::Error& e) {
+        EXPECT_STREQ(e.what(),
+                     "Das Schiff wurde nicht aktiviert: der Wert \"0\" im Feld \"Baufreigabe ab\" liegt "
+                     "nicht zwischen 1 und 1000.");
+    }
+    form.set("WorkAmount", "10");
+    form.set("WorkForceGUID", "4711");
+    EXPECT_THROW(ms::ActivateShip(form, inputs()), ms::Error);
+    expectNothingChanged();
+}
+
 TEST_F(ActivateShipFailure, TemplateCannotBeActivated) {
     EXPECT_THROW(activate("100438"), ms::Error);
     expectNothingChanged();

@@ -9,6 +9,7 @@
 #include "store/ShipIndex.h"
 
 #include <regex>
+#include <tuple>
 
 namespace {
 
@@ -225,6 +226,26 @@ TEST_F(ShipCreationTest, FailingIndexWritePutsPoolsAndAssetFileBack) {
     }
     ms::setAtomicWriteFailureAfter(-1);
     // No orphan record in ShipFull.xml, no number marked used.
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(ShipCreationTest, UnlockOutsideItsBoundsTakesNoIdentifier) {
+    const auto before = snapshot();
+    for (const auto& [workForce, workAmount, part] :
+         std::vector<std::tuple<std::string, std::string, std::string>>{
+             {"15000001", "0", "Der Wert \"0\" im Feld \"Baufreigabe ab\" liegt nicht zwischen 1 und 1000."},
+             {"15000001", "", "Das Feld \"Baufreigabe ab\" ist leer."},
+             {"4711", "10", "Die Bevölkerungsstufe \"4711\" für die Baufreigabe ist unbekannt."}}) {
+        try {
+            ms::CreateNewShip(m_xmla, ms::NewShipFields{"100438", "Schoner", workForce, workAmount},
+                              m_messages);
+            ADD_FAILURE() << "created with " << workForce << " " << workAmount;
+        } catch (const ms::Error& e) {
+            EXPECT_NE(std::string(e.what()).find(part + " Es wurde kein neues Schiff angelegt."),
+                      std::string::npos)
+                << e.what();
+        }
+    }
     EXPECT_EQ(snapshot(), before);
 }
 
