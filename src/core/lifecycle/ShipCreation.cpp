@@ -29,14 +29,17 @@ constexpr std::array<const char*, 3> IdentityPaths{"Standard/GUID", "Standard/Na
 // The bytes of files before the creation touched them, to put them back when a later step fails.
 class FileBackup {
   public:
-    void keep(const fs::path& file) { m_files.emplace_back(file, readFileBytes(file)); }
+    void keep(const fs::path& file) { keep(file, readFileBytes(file)); }
+    void keep(const fs::path& file, std::string bytes) { m_files.emplace_back(file, std::move(bytes)); }
 
-    // Writes every kept file back; returns false when one of them could not be written.
+    // Writes every kept file that changed back; returns false when one of them could not be written.
+    // A file whose write failed is still as it was, and is left alone.
     bool restore() const noexcept {
         bool ok = true;
         for (const auto& [file, bytes] : m_files) {
             try {
-                writeFileAtomic(file, bytes);
+                if (readFileBytes(file) != bytes)
+                    writeFileAtomic(file, bytes);
             } catch (...) {
                 ok = false;
             }
@@ -83,47 +86,41 @@ std::optional<CreatedShip> CreateNewShip(const fs::path& xmlaDir, const NewShipF
         throw Error(fault + " " + NothingCreated);
     }
 
+    // The pools and the asset file are kept as they are now; a failure at any write below, the pool
+    // writes included, puts back every one of them that changed, so no number is lost for good.
     FileBackup backup;
     for (const char* pool : {kShipPoolFile, kTextPoolFile, kTriggerPoolFile})
         backup.keep(xmlaDir / pool);
+    backup.keep(assetFile, assetBytes);
 
-    const std::optional<ShipIdentifiers> ids = AllocateShipIdentifiers(xmlaDir, sink);
-    if (!ids)
-        return std::nullopt;
-
-    CreatedShip created{*ids, fields.name + NewNameSuffix, templateGuid};
-
-    // The copy goes into the document the template was read from: the file is rewritten with
-    // exactly its previous records plus the new one at the end.
-    pugi::xml_node record = assets.document_element().append_copy(templateAsset);
-    pugi::xml_node values = record.child("Values");
-    WriteText(values, "Standard/GUID", ids->assetGuid);
-    WriteText(values, "Standard/Name", created.name);
-    WriteText(values, "Standard/InfoDescription", ids->textGuid);
-    if (!values.select_node("Standard/Base"))
-        values.child("Standard").append_child("Base").text().set(templateGuid.c_str());
-
-    bool assetsWritten = false;
+    std::optional<CreatedShip> created;
     try {
+        const std::optional<ShipIdentifiers> ids = AllocateShipIdentifiers(xmlaDir, sink);
+        if (!ids)
+            return std::nullopt;
+        created = CreatedShip{*ids, fields.name + NewNameSuffix, templateGuid};
+
+        // The copy goes into the document the template was read from: the file is rewritten with
+        // exactly its previous records plus the new one at the end.
+        pugi::xml_node record = assets.document_element().append_copy(templateAsset);
+        pugi::xml_node values = record.child("Values");
+        WriteText(values, "Standard/GUID", ids->assetGuid);
+        WriteText(values, "Standard/Name", created->name);
+        WriteText(values, "Standard/InfoDescription", ids->textGuid);
+        if (!values.select_node("Standard/Base"))
+            values.child("Standard").append_child("Base").text().set(templateGuid.c_str());
+
         saveXml(assets, assetFile, XmlKind::ShipAssets);
-        assetsWritten = true;
         AddShipIndexEntry(xmlaDir, templateGuid,
-                          NewShipEntry{ids->assetGuid, created.name, fields.workForce, unlockCount.text,
+                          NewShipEntry{ids->assetGuid, created->name, fields.workForce, unlockCount.text,
                                        ids->textGuid, ids->triggerGuid});
     } catch (const Error& e) {
-        // Give the numbers back and drop the record, so the data directory is as before.
-        bool restored = backup.restore();
-        if (assetsWritten) {
-            try {
-                writeFileAtomic(assetFile, assetBytes);
-            } catch (...) {
-                restored = false;
-            }
-        }
+        const bool restored = backup.restore();
         throw Error(std::string(e.what()) +
                     (restored
-                         ? std::string("\n") + NothingCreated
-                         : "\nDie Kennungsdateien oder ShipFull.xml konnten nicht zurückgesetzt werden."));
+                         ? "\n"
+                         : "\nDie Kennungsdateien oder ShipFull.xml konnten nicht zurückgesetzt werden. ") +
+                    NothingCreated);
     }
 
     ReloadShipDocuments(xmlaDir);
