@@ -297,6 +297,30 @@ TEST_F(ActivateShip, TextsFileCarriesTheFieldsAsTyped) {
     EXPECT_TRUE(mstest::wellFormedForXmllint(folder / kTextsPath));
 }
 
+TEST_F(ActivateShip, PastedLineBreaksAreWrittenAsCrLfInEveryFile) {
+    createShip("100438", "2000501100", "Schoner (neu)");
+    for (const char* pasted :
+         {"Erste Zeile\nZweite Zeile", "Erste Zeile\rZweite Zeile", "Erste Zeile\r\nZweite Zeile"}) {
+        SCOPED_TRACE(pasted);
+        ms::ShipForm form = shown("2000501100");
+        form.set("NewShipTextText", pasted);
+        const fs::path folder = ms::ActivateShip(form, inputs());
+        EXPECT_NE(readFile(folder / kTextsPath).find("<Text>Erste Zeile\r\nZweite Zeile</Text>"),
+                  std::string::npos);
+        // The save writes the record and the index, and the mod again from the stored record.
+        ms::SaveShipHooks hooks;
+        hooks.activateShip = [](const std::string& guid) { ms::ActivateShip(guid, inputs()); };
+        ms::SaveShip(xmla, form, hooks);
+        EXPECT_NE(readFile(xmla / "ShipFull.xml").find("Erste Zeile\r\nZweite Zeile"), std::string::npos);
+        EXPECT_NE(readFile(folder / kTextsPath).find("<Text>Erste Zeile\r\nZweite Zeile</Text>"),
+                  std::string::npos);
+        for (const fs::path& root : {xmla, mods})
+            for (const auto& e : fs::recursive_directory_iterator(root))
+                if (e.path().extension() == ".xml" || e.path().extension() == ".json")
+                    EXPECT_EQ(mstest::bareLineBreaks(readFile(e.path())), 0u) << e.path();
+    }
+}
+
 TEST_F(ActivateShip, ModInfoDescribesTheStoredShipWithItsPicture) {
     createShip("100438", "2000501100", "Schoner (neu)");
     ms::ShipForm form = shown("2000501100");
