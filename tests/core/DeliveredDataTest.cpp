@@ -1,6 +1,7 @@
 // Checks the delivered data directory (data/XMLA) against what the program relies on: the shape of
 // every file, the values that windows, creation and export take for granted, and the exact bytes.
 
+#include "shell/TextInputFilter.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -23,8 +25,8 @@ const fs::path kData = SPANTORA_DATA_DIR;
 
 pugi::xml_document load(const std::string& name) {
     pugi::xml_document doc;
-    const auto result = doc.load_file((kData / name).c_str(), pugi::parse_default | pugi::parse_declaration
-                                                                  | pugi::parse_comments);
+    const auto result = doc.load_file((kData / name).c_str(),
+                                      pugi::parse_default | pugi::parse_declaration | pugi::parse_comments);
     EXPECT_TRUE(result) << name << ": " << result.description();
     return doc;
 }
@@ -94,10 +96,10 @@ void expectLayout(const std::string& name, bool bom, const std::string& declarat
 TEST(DeliveredData, IndexHasTwentyOneTemplatesWithAllAttributesInOrder) {
     const auto doc = load("ShipShort.xml");
     const auto root = doc.child("Ships");
-    const std::vector<std::string> order = {"GUID", "Name", "Icon", "Changed", "Exported", "Pos", "Typ",
-                                            "Art", "Engine", "New", "WorkForce", "WorkAmount", "YardPos",
-                                            "OnBuild", "InfoGUID", "TriggerGUID", "IsMod", "OnAW", "OnNW",
-                                            "OnEN", "ShowInYard"};
+    const std::vector<std::string> order = {
+        "GUID",     "Name",        "Icon",  "Changed",   "Exported",   "Pos",     "Typ",
+        "Art",      "Engine",      "New",   "WorkForce", "WorkAmount", "YardPos", "OnBuild",
+        "InfoGUID", "TriggerGUID", "IsMod", "OnAW",      "OnNW",       "OnEN",    "ShowInYard"};
     std::set<std::string> guids, icons;
     int count = 0;
     for (const auto& ship : root.children("Ship")) {
@@ -140,7 +142,8 @@ TEST(DeliveredData, IndexCategoriesSortKeysAndYardOffers) {
     for (const auto& n : root.select_nodes("Ship[@Typ=\"Extraschiffe\"]"))
         extra.emplace_back(n.node().attribute("Pos").value());
     std::sort(extra.begin(), extra.end());
-    EXPECT_EQ(extra, (std::vector<std::string>{"B56", "B57", "B58", "B63", "B64", "B65", "B66", "B67", "B68"}));
+    EXPECT_EQ(extra,
+              (std::vector<std::string>{"B56", "B57", "B58", "B63", "B64", "B65", "B66", "B67", "B68"}));
 
     std::multiset<std::string> pos, yardPos;
     int equal = 0;
@@ -201,12 +204,40 @@ TEST(DeliveredData, RecordsHaveTheBlockOrderOfTheirClass) {
     ASSERT_EQ(attributeNames(root), std::vector<std::string>{"xmlns:xsi"});
     EXPECT_STREQ(root.attribute("xmlns:xsi").value(), "http://www.w3.org/2001/XMLSchema-instance");
 
-    const std::vector<std::string> trade = {
-        "Standard", "Object", "Mesh", "Selection", "Walking", "Text", "CommandQueue", "Drifting", "Collector",
-        "Attackable", "MinimapToken", "SoundEmitter", "UpgradeList", "QuestObject", "Infolayer",
-        "ItemContainer", "FeedbackController", "Draggable", "Cost", "Craftable", "TradeRouteVehicle", "Locked",
-        "Nameable", "MetaPersistent", "ExpeditionAttribute", "ShipMaintenance", "Sellable", "Stance",
-        "Rentable", "WorldMapSound", "Pausable", "ShipIncident", "SoundEmitterCommandBarks", "Attacker"};
+    const std::vector<std::string> trade = {"Standard",
+                                            "Object",
+                                            "Mesh",
+                                            "Selection",
+                                            "Walking",
+                                            "Text",
+                                            "CommandQueue",
+                                            "Drifting",
+                                            "Collector",
+                                            "Attackable",
+                                            "MinimapToken",
+                                            "SoundEmitter",
+                                            "UpgradeList",
+                                            "QuestObject",
+                                            "Infolayer",
+                                            "ItemContainer",
+                                            "FeedbackController",
+                                            "Draggable",
+                                            "Cost",
+                                            "Craftable",
+                                            "TradeRouteVehicle",
+                                            "Locked",
+                                            "Nameable",
+                                            "MetaPersistent",
+                                            "ExpeditionAttribute",
+                                            "ShipMaintenance",
+                                            "Sellable",
+                                            "Stance",
+                                            "Rentable",
+                                            "WorldMapSound",
+                                            "Pausable",
+                                            "ShipIncident",
+                                            "SoundEmitterCommandBarks",
+                                            "Attacker"};
     std::vector<std::string> war = trade;
     war.pop_back();
     war.insert(std::find(war.begin(), war.end(), "Attackable") + 1, "Attacker");
@@ -220,7 +251,8 @@ TEST(DeliveredData, RecordsHaveTheBlockOrderOfTheirClass) {
         const std::string guid = text(values, "Standard/GUID");
         guids.push_back(guid);
         SCOPED_TRACE(guid);
-        const auto entry = indexDoc.child("Ships").select_node(("Ship[@GUID=\"" + guid + "\"]").c_str()).node();
+        const auto entry =
+            indexDoc.child("Ships").select_node(("Ship[@GUID=\"" + guid + "\"]").c_str()).node();
         ASSERT_TRUE(entry);
         const std::string art = entry.attribute("Art").value();
         EXPECT_EQ(asset.child("Template").text().get(), art);
@@ -243,17 +275,38 @@ TEST(DeliveredData, RecordsHaveTheBlockOrderOfTheirClass) {
 
 TEST(DeliveredData, RecordsCarryEveryReadElementExceptTheStatedGaps) {
     const auto doc = load("ShipFull.xml");
-    const std::vector<const char*> always = {
-        "Standard/GUID", "Standard/Name", "Standard/IconFilename", "Standard/InfoDescription",
-        "Standard/InfoText", "Standard/WorkForce", "Standard/WorkInt", "Walking/ForwardSpeed",
-        "Walking/CargoFullFactor", "Walking/SessionTransferSpeedFactor", "Walking/Acceleration",
-        "Walking/Deceleration", "CommandQueue/MilitaryShipPoints", "CommandQueue/TradeShipPoints",
-        "Attackable/MaximumHitPoints", "Attackable/SelfHealPerHealTick",
-        "Attackable/SelfHealPausedTimeIfAttacked", "Attackable/WeaponSet", "Attacker/ProjectileAsset",
-        "Attacker/ProjectileCount", "Attacker/BaseDamage", "Attacker/AttackRange", "Attacker/LineOfSightRange",
-        "ItemContainer/SocketCount", "ItemContainer/SlotCount", "ItemContainer/StackLimit",
-        "ItemContainer/SocketAllocation", "Cost/Costs/Item", "Cost/InfluenceCostPoints",
-        "Craftable/CraftingTime", "ShipMaintenance/Maintenance", "ExpeditionAttribute/ExpeditionAttributes/Item"};
+    const std::vector<const char*> always = {"Standard/GUID",
+                                             "Standard/Name",
+                                             "Standard/IconFilename",
+                                             "Standard/InfoDescription",
+                                             "Standard/InfoText",
+                                             "Standard/WorkForce",
+                                             "Standard/WorkInt",
+                                             "Walking/ForwardSpeed",
+                                             "Walking/CargoFullFactor",
+                                             "Walking/SessionTransferSpeedFactor",
+                                             "Walking/Acceleration",
+                                             "Walking/Deceleration",
+                                             "CommandQueue/MilitaryShipPoints",
+                                             "CommandQueue/TradeShipPoints",
+                                             "Attackable/MaximumHitPoints",
+                                             "Attackable/SelfHealPerHealTick",
+                                             "Attackable/SelfHealPausedTimeIfAttacked",
+                                             "Attackable/WeaponSet",
+                                             "Attacker/ProjectileAsset",
+                                             "Attacker/ProjectileCount",
+                                             "Attacker/BaseDamage",
+                                             "Attacker/AttackRange",
+                                             "Attacker/LineOfSightRange",
+                                             "ItemContainer/SocketCount",
+                                             "ItemContainer/SlotCount",
+                                             "ItemContainer/StackLimit",
+                                             "ItemContainer/SocketAllocation",
+                                             "Cost/Costs/Item",
+                                             "Cost/InfluenceCostPoints",
+                                             "Craftable/CraftingTime",
+                                             "ShipMaintenance/Maintenance",
+                                             "ExpeditionAttribute/ExpeditionAttributes/Item"};
     int withTurn = 0, withMorale = 0;
     for (const auto& node : doc.select_nodes("//Asset/Values")) {
         const auto values = node.node();
@@ -337,7 +390,8 @@ TEST(DeliveredData, RecordsHavePerksWeaponsAndValuesWithinTheFieldBounds) {
         }
         EXPECT_TRUE(rows >= 2 && rows <= 7);
         if (!sail) {
-            EXPECT_TRUE(values.select_node("Cost/Costs/Item[Ingredient=\"1010219\"]")) << "steamships need steel";
+            EXPECT_TRUE(values.select_node("Cost/Costs/Item[Ingredient=\"1010219\"]"))
+                << "steamships need steel";
             const std::string level = text(values, "Standard/WorkForce");
             EXPECT_TRUE(level != "15000001" && level != "15000002") << "steamships need engineers or later";
         }
@@ -368,9 +422,10 @@ TEST(DeliveredData, RecordsHavePerksWeaponsAndValuesWithinTheFieldBounds) {
                                  "Attacker/AttackRange", "Attacker/LineOfSightRange"})
             if (has(values, path)) {
                 const std::string p = path;
-                const double bound = p == "Attacker/BaseDamage" ? 1250
-                                     : p == "Attacker/ReloadTime" ? 125
-                                     : p == "Attacker/ProjectileCount" ? 50 : 100;
+                const double bound = p == "Attacker/BaseDamage"        ? 1250
+                                     : p == "Attacker/ReloadTime"      ? 125
+                                     : p == "Attacker/ProjectileCount" ? 50
+                                                                       : 100;
                 EXPECT_LE(number(values, path), bound) << path;
             }
     }
@@ -392,11 +447,13 @@ TEST(DeliveredData, RecordsHoldTheValuesTheWindowsShow) {
     EXPECT_STREQ(costs[1].node().child("Ingredient").text().get(), "1010210");
     EXPECT_STREQ(costs[1].node().child("Amount").text().get(), "10");
     EXPECT_EQ(text(schooner, "Cost/InfluenceCostPoints"), "2");
-    const auto might = schooner.select_node("ExpeditionAttribute/ExpeditionAttributes/Item[Attribute=\"Might\"]");
+    const auto might =
+        schooner.select_node("ExpeditionAttribute/ExpeditionAttributes/Item[Attribute=\"Might\"]");
     ASSERT_TRUE(might);
     EXPECT_FALSE(might.node().child("Amount"));
-    EXPECT_EQ(text(schooner, "ExpeditionAttribute/ExpeditionAttributes/Item[Attribute=\"Navigation\"]/Amount"),
-              "20");
+    EXPECT_EQ(
+        text(schooner, "ExpeditionAttribute/ExpeditionAttributes/Item[Attribute=\"Navigation\"]/Amount"),
+        "20");
 
     const auto clipper = values("100441");
     EXPECT_EQ(text(clipper, "Cost/Costs/Item[1]/Ingredient"), "1010196");
@@ -420,7 +477,8 @@ TEST(DeliveredData, RecordsHoldTheValuesTheWindowsShow) {
     // Role sanity: the frigate outruns and outguns the schooner.
     const auto frigate = values("100440");
     EXPECT_GT(number(frigate, "Walking/ForwardSpeed"), number(schooner, "Walking/ForwardSpeed"));
-    EXPECT_GT(number(frigate, "Attackable/MaximumHitPoints"), number(schooner, "Attackable/MaximumHitPoints"));
+    EXPECT_GT(number(frigate, "Attackable/MaximumHitPoints"),
+              number(schooner, "Attackable/MaximumHitPoints"));
 }
 
 TEST(DeliveredData, PristineRecordsDifferOnlyInOneDescription) {
@@ -449,8 +507,9 @@ TEST(DeliveredData, PristineRecordsDifferOnlyInOneDescription) {
 // ------------------------------------------------------------------------------------------------
 
 TEST(DeliveredData, PoolsHoldTheReservedNumbersAndTheFourSpentTriggers) {
-    const std::map<std::string, long long> firsts = {
-        {"NewShipGUIDS.xml", 2000501100LL}, {"NewTextGUIDS.xml", 2000501200LL}, {"NewTriggerGUIDS.xml", 2000501300LL}};
+    const std::map<std::string, long long> firsts = {{"NewShipGUIDS.xml", 2000501100LL},
+                                                     {"NewTextGUIDS.xml", 2000501200LL},
+                                                     {"NewTriggerGUIDS.xml", 2000501300LL}};
     const std::map<long long, std::pair<std::string, std::string>> taken = {
         {2000501300LL, {"burned", "2000501100"}},
         {2000501301LL, {"Yes", "2000501100"}},
@@ -508,9 +567,10 @@ TEST(DeliveredData, ProductListIsTheDeliveredVocabulary) {
     std::vector<std::vector<std::string>> actual;
     for (const auto& p : doc.child("Productlist").children()) {
         ASSERT_STREQ(p.name(), "Product");
-        EXPECT_EQ(attributeNames(p), (std::vector<std::string>{"GUID", "Name", "Icon", "Category", "Position"}));
-        actual.push_back({p.attribute("GUID").value(), p.attribute("Name").value(), p.attribute("Icon").value(),
-                          p.attribute("Category").value()});
+        EXPECT_EQ(attributeNames(p),
+                  (std::vector<std::string>{"GUID", "Name", "Icon", "Category", "Position"}));
+        actual.push_back({p.attribute("GUID").value(), p.attribute("Name").value(),
+                          p.attribute("Icon").value(), p.attribute("Category").value()});
     }
     EXPECT_EQ(actual, expected);
     EXPECT_EQ(doc.child("Productlist").select_nodes("Product[@Category=\"Ship\"]").size(), 14u);
@@ -518,10 +578,14 @@ TEST(DeliveredData, ProductListIsTheDeliveredVocabulary) {
 
 TEST(DeliveredData, ProjectileListPositionsMatchTheirPlaces) {
     const auto doc = load("ProjectilesShortList.xml");
-    const std::vector<std::pair<std::string, std::string>> expected = {
-        {"0", "keine Auswahl"},   {"102277", "Kanone, sehr leicht"}, {"101974", "Kanone, leicht"},
-        {"102032", "Kanone, normal "}, {"102285", "Kanone, mittel"}, {"102267", "Kanone, schwer"},
-        {"102033", "Kanone, sehr schwer"}, {"102405", "Flammenwerfer"}};
+    const std::vector<std::pair<std::string, std::string>> expected = {{"0", "keine Auswahl"},
+                                                                       {"102277", "Kanone, sehr leicht"},
+                                                                       {"101974", "Kanone, leicht"},
+                                                                       {"102032", "Kanone, normal "},
+                                                                       {"102285", "Kanone, mittel"},
+                                                                       {"102267", "Kanone, schwer"},
+                                                                       {"102033", "Kanone, sehr schwer"},
+                                                                       {"102405", "Flammenwerfer"}};
     size_t i = 0;
     for (const auto& p : doc.child("Projectiles").children()) {
         ASSERT_LT(i, expected.size());
@@ -543,20 +607,48 @@ TEST(DeliveredData, HelpHasEveryEntryInShape) {
     ASSERT_TRUE(texts);
     EXPECT_EQ(childNames(doc.child("TextExport")), std::vector<std::string>{"Texts"});
     const std::vector<std::pair<std::string, std::string>> headers = {
-        {"0", ""}, {"200", "Schiffstypenauswahl"}, {"201", "Schiffsvorlagenauswahl"}, {"202", "Schiffsdaten"},
-        {"203", "Neues Schiff erstellen"}, {"204", "Speichern"}, {"205", "Schiff aktivieren"},
-        {"206", "Schiff deaktivieren"}, {"207", "Werftzuweisung"}, {"208", "Schiff löschen"},
-        {"300", "Schiffsbasisdaten"}, {"301", "Schiffsbaukosten"}, {"302", "Expeditionen"},
-        {"303", "Schiffsdetails"}, {"304", "Schiffsbewaffnung"}, {"400", "Trefferpunkte"},
-        {"401", "Selbstheilung pro (Spiel)Sekunde"}, {"402", "Selbstheilungsstart"},
-        {"403", "Bewaffung hinzufügen/entfernene"}, {"404", "Projektiltyp/Projektilanzahl"},
-        {"405", "Schaden pro Schuss"}, {"406", "Nachladedauer"}, {"407", "Angriffsreichweite"},
-        {"408", "Reaktionsreichweite"}, {"420", "Schiffsgeschwindigkeit"}, {"421", "Frachteverlangsamung"},
-        {"422", "Sessionwechselgeschwindigkeit"}, {"423", "Militärpunkte"}, {"424", "Handelspunkte"},
-        {"425", "Betriebskosten"}, {"426", "Bauzeit"}, {"427", "Ladekammern"}, {"428", "Itemslots"},
-        {"429", "Ladekapazität"}, {"440", "Baukosten"}, {"441", "Einflusskosten"}, {"450", "Schiffsname"},
-        {"451", "Schiffstext"}, {"452", "Freigabeoptionen"}, {"500", "Materialwahl"},
-        {"501", "Originaldaten"}, {"600", ""}};
+        {"0", ""},
+        {"200", "Schiffstypenauswahl"},
+        {"201", "Schiffsvorlagenauswahl"},
+        {"202", "Schiffsdaten"},
+        {"203", "Neues Schiff erstellen"},
+        {"204", "Speichern"},
+        {"205", "Schiff aktivieren"},
+        {"206", "Schiff deaktivieren"},
+        {"207", "Werftzuweisung"},
+        {"208", "Schiff löschen"},
+        {"300", "Schiffsbasisdaten"},
+        {"301", "Schiffsbaukosten"},
+        {"302", "Expeditionen"},
+        {"303", "Schiffsdetails"},
+        {"304", "Schiffsbewaffnung"},
+        {"400", "Trefferpunkte"},
+        {"401", "Selbstheilung pro (Spiel)Sekunde"},
+        {"402", "Selbstheilungsstart"},
+        {"403", "Bewaffung hinzufügen/entfernene"},
+        {"404", "Projektiltyp/Projektilanzahl"},
+        {"405", "Schaden pro Schuss"},
+        {"406", "Nachladedauer"},
+        {"407", "Angriffsreichweite"},
+        {"408", "Reaktionsreichweite"},
+        {"420", "Schiffsgeschwindigkeit"},
+        {"421", "Frachteverlangsamung"},
+        {"422", "Sessionwechselgeschwindigkeit"},
+        {"423", "Militärpunkte"},
+        {"424", "Handelspunkte"},
+        {"425", "Betriebskosten"},
+        {"426", "Bauzeit"},
+        {"427", "Ladekammern"},
+        {"428", "Itemslots"},
+        {"429", "Ladekapazität"},
+        {"440", "Baukosten"},
+        {"441", "Einflusskosten"},
+        {"450", "Schiffsname"},
+        {"451", "Schiffstext"},
+        {"452", "Freigabeoptionen"},
+        {"500", "Materialwahl"},
+        {"501", "Originaldaten"},
+        {"600", ""}};
     size_t i = 0;
     int comments = 0;
     for (const auto& node : texts.children()) {
@@ -594,16 +686,35 @@ TEST(DeliveredData, HelpHasEveryEntryInShape) {
                                .text()
                                .get());
     };
-    EXPECT_EQ(entry("203", "Text1"), "Dieser Schalter erzeugt aus der ausgewählten Schiffsvorlage ein neues Schiff, "
-                                     "das Sie unmittelbar nach Erzeugung im Datenbereich bearbeiten können.");
-    EXPECT_EQ(entry("203", "Text2"), "Den Status des aktuell ausgewählten Schiffes visualisiert der Hintergrund der "
-                                     "Schiffsdatenanzeige. (dunkelrot=bearbeiten, beige=nicht bearbeiten)");
+    EXPECT_EQ(entry("203", "Text1"),
+              "Dieser Schalter erzeugt aus der ausgewählten Schiffsvorlage ein neues Schiff, "
+              "das Sie unmittelbar nach Erzeugung im Datenbereich bearbeiten können.");
+    EXPECT_EQ(entry("203", "Text2"),
+              "Den Status des aktuell ausgewählten Schiffes visualisiert der Hintergrund der "
+              "Schiffsdatenanzeige. (dunkelrot=bearbeiten, beige=nicht bearbeiten)");
     EXPECT_EQ(entry("203", "Text3"), "");
     EXPECT_EQ(entry("204", "Text1"), "Speichert Ihre Änderungen am neuen Schiff. Wenn Sie Änderungen nicht "
                                      "speichern gehen diese verloren.");
     EXPECT_EQ(entry("204", "Text2"), "Die gespeicherten Änderungen werden auch in das aktivierte Schiff im "
                                      "Mods-Verzeichnis übertragen, sofern das Schiff bereits aktiviert ist.");
     EXPECT_EQ(entry("204", "Text3"), "");
+}
+
+// The help of the name box says what the box's key filter takes: no umlauts, no "0", 36 characters.
+TEST(DeliveredData, ShipNameHelpTellsWhatTheNameBoxTakes) {
+    const auto doc = load("Help.xml");
+    const auto entry = doc.select_node("//Text[GUID=\"450\"]").node();
+    const std::string help = std::string(entry.child_value("Text1")) + " " + entry.child_value("Text2");
+    for (const char32_t refused : std::u32string_view(U"äöüÄÖÜß0"))
+        EXPECT_FALSE(ms::acceptsTypedChar(ms::TextBox::ShipName, refused, 0));
+    for (const char32_t taken : std::u32string_view(U"aZ19 -()[]"))
+        EXPECT_TRUE(ms::acceptsTypedChar(ms::TextBox::ShipName, taken, 0));
+    EXPECT_EQ(help.find("Umlaute sind erlaubt"), std::string::npos) << help;
+    EXPECT_NE(help.find("ohne Umlaute und ß"), std::string::npos) << help;
+    EXPECT_NE(help.find("Ziffern 1 bis 9"), std::string::npos) << help;
+    EXPECT_NE(help.find("runde und eckige Klammern"), std::string::npos) << help;
+    const std::string limit = std::to_string(ms::typedLengthLimit(ms::TextBox::ShipName)) + " Zeichen";
+    EXPECT_NE(help.find(limit), std::string::npos) << help;
 }
 
 // ------------------------------------------------------------------------------------------------

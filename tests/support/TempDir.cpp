@@ -52,4 +52,16 @@ std::string crlf(const std::string& lf) {
     return out;
 }
 
+std::size_t bareLineBreaks(const std::string& bytes) {
+    std::size_t bare = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const bool crlfPair = i + 1 < bytes.size() && bytes[i] == '\r' && bytes[i + 1] == '\n';
+        if (crlfPair)
+            ++i;
+        else if (bytes[i] == '\r' || bytes[i] == '\n')
+            ++bare;
+    }
+    return bare;
+}
+
 } // namespace mstest

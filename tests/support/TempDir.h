@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 
@@ -7,7 +8,7 @@ namespace mstest {
 
 // A fresh folder below the system's temp folder, removed again with the object.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -16,7 +17,7 @@ public:
     const std::filesystem::path& path() const { return m_path; }
     std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 
@@ -28,5 +29,8 @@ void writeFile(const std::filesystem::path& file, const std::string& bytes);
 
 // The text with every "\n" widened to "\r\n", for expected file bytes written readably.
 std::string crlf(const std::string& lf);
+
+// How many line breaks in the bytes are not CR LF (a lone LF or a lone CR).
+std::size_t bareLineBreaks(const std::string& bytes);
 
 } // namespace mstest

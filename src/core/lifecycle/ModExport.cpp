@@ -5,6 +5,7 @@
 #include "lifecycle/ModInfo.h"
 #include "lifecycle/ModTexts.h"
 #include "lifecycle/ShipFormLoader.h"
+#include "lifecycle/StoredFieldNumber.h"
 #include "lifecycle/Transliteration.h"
 #include "shell/ActivatedMods.h"
 #include "shell/Environment.h"
@@ -106,8 +107,13 @@ fs::path ActivateShip(const ShipForm& shown, const ActivationInputs& inputs) {
     values.shipGuid = guid;
     values.triggerGuid = triggerGuid;
     values.modName = modName;
+    // The trigger unlocks the ship in the game: its condition is checked like the save checks it.
+    const StoredFieldNumber unlockCount =
+        StoreUnlockCount(shown.text("WorkForceGUID"), shown.text("WorkAmount"));
+    if (!unlockCount.fault.empty())
+        throw Error("Das Schiff wurde nicht aktiviert: " + unlockCount.fault);
     values.workForce = shown.text("WorkForceGUID");
-    values.workAmount = shown.text("WorkAmount");
+    values.workAmount = unlockCount.text;
     values.engine = shown.context.engine;
     values.armed = shown.text("SetWeaponPanel") == "Bewaffnung entfernen";
     const std::string userName = inputs.userName ? *inputs.userName : CurrentUserName();

@@ -3,6 +3,7 @@
 #include "shell/AtomicFile.h"
 #include "shell/Base64.h"
 #include "shell/JsonText.h"
+#include "shell/LineBreaks.h"
 
 #include <vector>
 
@@ -41,12 +42,12 @@ std::string ModInfoFile(const ModInfo& info) {
 
     lines.push_back("{");
     lines.push_back("\"Version\": \"" + JsonEscape(info.version) + "\",");
-    lines.push_back("\"ModID\": \"" + JsonEscape(info.modName) + "\",");
+    lines.push_back("\"ModID\": \"" + JsonEscape(CrLfLineBreaks(info.modName)) + "\",");
     lines.push_back("  \"IncompatibleIds\": null,");
     lines.push_back("  \"ModDependencies\": null,");
     languageBlock("Category", "Spantora");
-    languageBlock("ModName", JsonEscape(info.modName));
-    languageBlock("Description", "Marvessa Spantora : " + JsonEscape(info.summary));
+    languageBlock("ModName", JsonEscape(CrLfLineBreaks(info.modName)));
+    languageBlock("Description", "Marvessa Spantora : " + JsonEscape(CrLfLineBreaks(info.summary)));
     lines.push_back("  \"KnownIssues\": [");
     lines.push_back("    {");
     lines.push_back(

@@ -3,6 +3,7 @@
 #include "shell/AtomicFile.h"
 #include "shell/Error.h"
 #include "shell/FileOperations.h"
+#include "shell/LineBreaks.h"
 #include "shell/XmlFile.h"
 
 #include <vector>
@@ -39,13 +40,13 @@ std::string ShipTextsFile(const ShipTexts& texts) {
         "<ModOp Type=\"add\" Path=\"/TextExport/Texts\">",
         "<Text>",
         "\t<GUID>" + XmlElementText(texts.shipGuid) + "</GUID>",
-        "\t<Text>" + XmlElementText(texts.name) + "</Text>",
+        "\t<Text>" + XmlElementText(CrLfLineBreaks(texts.name)) + "</Text>",
         "</Text>",
         "</ModOp>",
         "<ModOp Type=\"add\" Path=\"/TextExport/Texts\">",
         "<Text>",
         "\t<GUID>" + XmlElementText(texts.textGuid) + "</GUID>",
-        "\t<Text>" + XmlElementText(texts.description) + "</Text>",
+        "\t<Text>" + XmlElementText(CrLfLineBreaks(texts.description)) + "</Text>",
         "</Text>",
         "</ModOp>",
         "</ModOps>",

@@ -10,43 +10,43 @@
 namespace ms {
 
 namespace {
-// name, min, max, small step, large step, typed characters, decimal, repeat
+// name, min, max, small step, large step, typed characters, decimal, repeat, caption
 constexpr std::array<NumberFieldSpec, 35> Table{{
-    {"WorkAmount", 1, 1000, 1, 50, 4, false, true},
-    {"CostSpin0", 0, 500, 1, 10, 3, false, true},
-    {"CostSpin1", 0, 500, 1, 10, 3, false, true},
-    {"CostSpin2", 0, 500, 1, 10, 3, false, true},
-    {"CostSpin3", 0, 500, 1, 10, 3, false, true},
-    {"CostSpin4", 0, 500, 1, 10, 3, false, true},
-    {"CostSpin5", 0, 500, 1, 10, 3, false, true},
-    {"CostSpin6", 0, 500, 1, 10, 3, false, true},
-    {"InfluenceCostPoints", 0, 500, 1, 10, 3, false, true},
-    {"WeaponMaxHitpoints", 250, 25000, 10, 250, 5, false, true},
-    {"WeaponSelfHealPerSec", 0, 15, 0.1, 0.5, 3, true, true},
-    {"WeaponSelfHealPause", 0, 600, 1, 5, 3, false, true},
-    {"WeaponProjectileCount", 0, 50, 1, 5, 2, false, false},
-    {"WeaponBaseDamage", 0, 1250, 1, 100, 2, false, false},
-    {"WeaponReloadTime", 0, 125, 1, 5, 3, false, false},
-    {"WeaponAttRange", 0, 100, 1, 5, 2, false, false},
-    {"WeaponLineOfSight", 0, 100, 1, 5, 2, false, false},
-    {"ForwardSpeed", 0.1, 65, 0.1, 1, 2, true, true},
-    {"CargoFullFactor", 0.1, 1, 0.1, 1, 2, true, true},
-    {"SessionTransferSpeedFactor", 0.1, 5, 0.1, 0.5, 3, true, true},
-    {"MilitaryShipPoints", 0, 50, 1, 5, 2, false, true},
-    {"TradeShipPoints", 0, 50, 1, 5, 2, false, true},
-    {"ShipMaintenance", 0, 2500, 5, 50, 4, false, true},
-    {"CraftingTime", 30, 900, 1, 10, 3, false, true},
-    {"StackLimit", 50, 2500, 10, 50, 4, false, true},
-    {"SocketCount", 0, 4, 1, 1, 1, false, true},
-    {"SlotCount", 0, 8, 1, 1, 1, false, true},
-    {"MightInt", 0, 100, 1, 5, 3, false, true},
-    {"NavigationInt", 0, 100, 1, 5, 3, false, true},
-    {"HuntingInt", 0, 100, 1, 5, 3, false, true},
-    {"FaithInt", 0, 100, 1, 5, 3, false, true},
-    {"DiplomacyInt", 0, 100, 1, 5, 3, false, true},
-    {"CraftingInt", 0, 100, 1, 5, 3, false, true},
-    {"MeleeInt", 0, 100, 1, 5, 3, false, true},
-    {"MedicineInt", 0, 100, 1, 5, 3, false, true},
+    {"WorkAmount", 1, 1000, 1, 50, 4, false, true, "Baufreigabe ab"},
+    {"CostSpin0", 0, 500, 1, 10, 3, false, true, "Baukosten Zeile 1"},
+    {"CostSpin1", 0, 500, 1, 10, 3, false, true, "Baukosten Zeile 2"},
+    {"CostSpin2", 0, 500, 1, 10, 3, false, true, "Baukosten Zeile 3"},
+    {"CostSpin3", 0, 500, 1, 10, 3, false, true, "Baukosten Zeile 4"},
+    {"CostSpin4", 0, 500, 1, 10, 3, false, true, "Baukosten Zeile 5"},
+    {"CostSpin5", 0, 500, 1, 10, 3, false, true, "Baukosten Zeile 6"},
+    {"CostSpin6", 0, 500, 1, 10, 3, false, true, "Baukosten Zeile 7"},
+    {"InfluenceCostPoints", 0, 500, 1, 10, 3, false, true, "Einflusspunkte"},
+    {"WeaponMaxHitpoints", 250, 25000, 10, 250, 5, false, true, "Trefferpunkte"},
+    {"WeaponSelfHealPerSec", 0, 15, 0.1, 0.5, 3, true, true, "Selbstheilung pro Sek"},
+    {"WeaponSelfHealPause", 0, 600, 1, 5, 3, false, true, "Selbstheilungstart (sek.)"},
+    {"WeaponProjectileCount", 0, 50, 1, 5, 2, false, false, "Projektilanzahl"},
+    {"WeaponBaseDamage", 0, 1250, 1, 100, 2, false, false, "Schaden pro Schuss"},
+    {"WeaponReloadTime", 0, 125, 1, 5, 3, false, false, "Nachladedauer (sek.)"},
+    {"WeaponAttRange", 0, 100, 1, 5, 2, false, false, "Angriffsreichweite"},
+    {"WeaponLineOfSight", 0, 100, 1, 5, 2, false, false, "Reaktionsweite"},
+    {"ForwardSpeed", 0.1, 65, 0.1, 1, 2, true, true, "Geschwindigkeit Faktor"},
+    {"CargoFullFactor", 0.1, 1, 0.1, 1, 2, true, true, "Frachtverlangsamung"},
+    {"SessionTransferSpeedFactor", 0.1, 5, 0.1, 0.5, 3, true, true, "Sessionwechselfaktor"},
+    {"MilitaryShipPoints", 0, 50, 1, 5, 2, false, true, "Militärpunkte"},
+    {"TradeShipPoints", 0, 50, 1, 5, 2, false, true, "Handelspunkte"},
+    {"ShipMaintenance", 0, 2500, 5, 50, 4, false, true, "Betriebskosten"},
+    {"CraftingTime", 30, 900, 1, 10, 3, false, true, "Bauzeit (sek.)"},
+    {"StackLimit", 50, 2500, 10, 50, 4, false, true, "Ladekapazität"},
+    {"SocketCount", 0, 4, 1, 1, 1, false, true, "Itemsockel"},
+    {"SlotCount", 0, 8, 1, 1, 1, false, true, "Ladekammern"},
+    {"MightInt", 0, 100, 1, 5, 3, false, true, "Gefechtskunde"},
+    {"NavigationInt", 0, 100, 1, 5, 3, false, true, "Navigation"},
+    {"HuntingInt", 0, 100, 1, 5, 3, false, true, "Jagdglück"},
+    {"FaithInt", 0, 100, 1, 5, 3, false, true, "Glaube"},
+    {"DiplomacyInt", 0, 100, 1, 5, 3, false, true, "Redegabe"},
+    {"CraftingInt", 0, 100, 1, 5, 3, false, true, "Geschick"},
+    {"MeleeInt", 0, 100, 1, 5, 3, false, true, "Kampfkraft"},
+    {"MedicineInt", 0, 100, 1, 5, 3, false, true, "Heilkunst"},
 }};
 
 double roundTo(double value, bool decimal) {
@@ -67,6 +67,16 @@ const NumberFieldSpec* findNumberFieldSpec(std::string_view name) {
 
 double forwardSpeedMaximum(std::string_view engine) {
     return engine == "Steam" ? 90.0 : 65.0;
+}
+
+std::optional<NumberFieldSpec> shipNumberField(std::string_view name, std::string_view engine) {
+    const NumberFieldSpec* spec = findNumberFieldSpec(name);
+    if (!spec)
+        return std::nullopt;
+    NumberFieldSpec bounds = *spec;
+    if (name == "ForwardSpeed")
+        bounds.maximum = forwardSpeedMaximum(engine);
+    return bounds;
 }
 
 std::string formatFieldNumber(double value, bool decimal, bool decimalIsPoint) {

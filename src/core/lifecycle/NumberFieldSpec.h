@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,7 +18,8 @@ struct NumberFieldSpec {
     double largeStep = 10; // page keys
     int typedLength = 0;   // the most characters the user can type
     bool decimal = false;
-    bool autoRepeat = true; // spin buttons repeat every 50 ms while held
+    bool autoRepeat = true;   // spin buttons repeat every 50 ms while held
+    std::string_view caption; // what the user knows the field by, for messages
 };
 
 // Every number field of the five panels, by control name.
@@ -27,6 +29,10 @@ const NumberFieldSpec* findNumberFieldSpec(std::string_view name);
 
 // The upper bound of ForwardSpeed by propulsion: 65 for "Sail", 90 for "Steam".
 double forwardSpeedMaximum(std::string_view engine);
+
+// The field's bounds for a ship of that propulsion (ForwardSpeed depends on it); empty for a name
+// that is no number field.
+std::optional<NumberFieldSpec> shipNumberField(std::string_view name, std::string_view engine);
 
 // `value` as a field of that kind shows it after a spin.
 std::string formatFieldNumber(double value, bool decimal, bool decimalIsPoint);

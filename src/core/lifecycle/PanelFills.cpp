@@ -21,15 +21,8 @@ constexpr int CostRows = 7;
 
 // Gives a number field its text as the field shows it (through its bounds).
 void setNumber(ShipForm& form, std::string_view field, const std::string& text, bool decimalIsPoint) {
-    const NumberFieldSpec* spec = findNumberFieldSpec(field);
-    if (!spec) {
-        form.set(field, text);
-        return;
-    }
-    NumberFieldSpec bounds = *spec;
-    if (field == "ForwardSpeed")
-        bounds.maximum = forwardSpeedMaximum(form.context.engine);
-    form.set(field, boundedFieldText(bounds, text, decimalIsPoint));
+    const std::optional<NumberFieldSpec> spec = shipNumberField(field, form.context.engine);
+    form.set(field, spec ? boundedFieldText(*spec, text, decimalIsPoint) : text);
 }
 
 // Integer fields are compared with "," or "." alike; the separator only matters for decimals.
@@ -44,7 +37,6 @@ std::string summaryLine(std::string_view caption, std::string_view value, std::s
     line += " - ";
     return line;
 }
-
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "lifecycle/ShipCreation.h"
 
+#include "lifecycle/StoredFieldNumber.h"
 #include "shell/AtomicFile.h"
 #include "shell/Error.h"
 #include "shell/XmlFile.h"
@@ -8,6 +9,7 @@
 #include "store/StoreFiles.h"
 
 #include <array>
+#include <cctype>
 #include <utility>
 #include <vector>
 
@@ -17,6 +19,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* NewNameSuffix = " (neu)";
+constexpr const char* NothingCreated = "Es wurde kein neues Schiff angelegt.";
 
 // Standard elements the copy is given new content in; a template without them would give a new
 // ship that carries its template's identity.
@@ -26,14 +29,17 @@ constexpr std::array<const char*, 3> IdentityPaths{"Standard/GUID", "Standard/Na
 // The bytes of files before the creation touched them, to put them back when a later step fails.
 class FileBackup {
   public:
-    void keep(const fs::path& file) { m_files.emplace_back(file, readFileBytes(file)); }
+    void keep(const fs::path& file) { keep(file, readFileBytes(file)); }
+    void keep(const fs::path& file, std::string bytes) { m_files.emplace_back(file, std::move(bytes)); }
 
-    // Writes every kept file back; returns false when one of them could not be written.
+    // Writes every kept file that changed back; returns false when one of them could not be written.
+    // A file whose write failed is still as it was, and is left alone.
     bool restore() const noexcept {
         bool ok = true;
         for (const auto& [file, bytes] : m_files) {
             try {
-                writeFileAtomic(file, bytes);
+                if (readFileBytes(file) != bytes)
+                    writeFileAtomic(file, bytes);
             } catch (...) {
                 ok = false;
             }
@@ -73,47 +79,48 @@ std::optional<CreatedShip> CreateNewShip(const fs::path& xmlaDir, const NewShipF
         throw Error("Der Eintrag der Schiffsvorlage \"" + templateGuid + "\" fehlt in der Datei " +
                     kShipIndexFile + " oder ist unvollständig, es wurde kein neues Schiff angelegt.");
 
+    // The unlock condition goes into the index entry and later into the mod's trigger.
+    StoredFieldNumber unlockCount = StoreUnlockCount(fields.workForce, fields.workAmount);
+    if (std::string& fault = unlockCount.fault; !fault.empty()) {
+        fault.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(fault.front())));
+        throw Error(fault + " " + NothingCreated);
+    }
+
+    // The pools and the asset file are kept as they are now; a failure at any write below, the pool
+    // writes included, puts back every one of them that changed, so no number is lost for good.
     FileBackup backup;
     for (const char* pool : {kShipPoolFile, kTextPoolFile, kTriggerPoolFile})
         backup.keep(xmlaDir / pool);
+    backup.keep(assetFile, assetBytes);
 
-    const std::optional<ShipIdentifiers> ids = AllocateShipIdentifiers(xmlaDir, sink);
-    if (!ids)
-        return std::nullopt;
-
-    CreatedShip created{*ids, fields.name + NewNameSuffix, templateGuid};
-
-    // The copy goes into the document the template was read from: the file is rewritten with
-    // exactly its previous records plus the new one at the end.
-    pugi::xml_node record = assets.document_element().append_copy(templateAsset);
-    pugi::xml_node values = record.child("Values");
-    WriteText(values, "Standard/GUID", ids->assetGuid);
-    WriteText(values, "Standard/Name", created.name);
-    WriteText(values, "Standard/InfoDescription", ids->textGuid);
-    if (!values.select_node("Standard/Base"))
-        values.child("Standard").append_child("Base").text().set(templateGuid.c_str());
-
-    bool assetsWritten = false;
+    std::optional<CreatedShip> created;
     try {
+        const std::optional<ShipIdentifiers> ids = AllocateShipIdentifiers(xmlaDir, sink);
+        if (!ids)
+            return std::nullopt;
+        created = CreatedShip{*ids, fields.name + NewNameSuffix, templateGuid};
+
+        // The copy goes into the document the template was read from: the file is rewritten with
+        // exactly its previous records plus the new one at the end.
+        pugi::xml_node record = assets.document_element().append_copy(templateAsset);
+        pugi::xml_node values = record.child("Values");
+        WriteText(values, "Standard/GUID", ids->assetGuid);
+        WriteText(values, "Standard/Name", created->name);
+        WriteText(values, "Standard/InfoDescription", ids->textGuid);
+        if (!values.select_node("Standard/Base"))
+            values.child("Standard").append_child("Base").text().set(templateGuid.c_str());
+
         saveXml(assets, assetFile, XmlKind::ShipAssets);
-        assetsWritten = true;
         AddShipIndexEntry(xmlaDir, templateGuid,
-                          NewShipEntry{ids->assetGuid, created.name, fields.workForce, fields.workAmount,
+                          NewShipEntry{ids->assetGuid, created->name, fields.workForce, unlockCount.text,
                                        ids->textGuid, ids->triggerGuid});
     } catch (const Error& e) {
-        // Give the numbers back and drop the record, so the data directory is as before.
-        bool restored = backup.restore();
-        if (assetsWritten) {
-            try {
-                writeFileAtomic(assetFile, assetBytes);
-            } catch (...) {
-                restored = false;
-            }
-        }
+        const bool restored = backup.restore();
         throw Error(std::string(e.what()) +
                     (restored
-                         ? "\nEs wurde kein neues Schiff angelegt."
-                         : "\nDie Kennungsdateien oder ShipFull.xml konnten nicht zurückgesetzt werden."));
+                         ? "\n"
+                         : "\nDie Kennungsdateien oder ShipFull.xml konnten nicht zurückgesetzt werden. ") +
+                    NothingCreated);
     }
 
     ReloadShipDocuments(xmlaDir);

@@ -31,10 +31,12 @@ struct CreatedShip {
 // of the template's record to ShipFull.xml (new GUID, name, InfoDescription, Base) and a copy of its
 // index entry to ShipShort.xml, and reloads the shared ship documents.
 //
-// The template's record and index entry are checked before any identifier is taken. An exhausted
-// pool is told through `sink` and nothing is written (result empty). When ShipFull.xml or
-// ShipShort.xml cannot be written after the pools were saved, the pool files and ShipFull.xml are
-// put back as they were and ms::Error is thrown, so no identifier is lost and no orphan record stays.
+// The template's record and index entry and the unlock condition (a known population level, a
+// count from 1 to 1000) are checked before any identifier is taken. An exhausted pool is told through
+// `sink` and nothing is written (result empty). When a pool file, ShipFull.xml or ShipShort.xml
+// cannot be written, the three pool files and ShipFull.xml are put back as they were and ms::Error
+// is thrown, its message ending "Es wurde kein neues Schiff angelegt.", so no identifier is lost and
+// no orphan record stays.
 std::optional<CreatedShip> CreateNewShip(const std::filesystem::path& xmlaDir, const NewShipFields& fields,
                                          MessageSink& sink);
 

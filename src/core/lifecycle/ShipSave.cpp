@@ -2,7 +2,10 @@
 
 #include "lifecycle/ExpeditionFields.h"
 
+#include "lifecycle/NumberFieldSpec.h"
 #include "lifecycle/ShipEditing.h"
+#include "lifecycle/StoredFieldNumber.h"
+#include "shell/Environment.h"
 #include "shell/Error.h"
 #include "shell/XmlFile.h"
 #include "store/RecordStore.h"
@@ -25,54 +28,13 @@ namespace {
 constexpr int CostRows = 7;
 constexpr int ExpeditionItems = 10;
 
-// The captions the user knows the number fields by, for the refusal messages.
-struct Caption {
-    std::string_view field;
-    const char* caption;
-};
-constexpr std::array<Caption, 28> Captions{{
-    {"WorkAmount", "Baufreigabe ab"},
-    {"InfluenceCostPoints", "Einflusspunkte"},
-    {"WeaponMaxHitpoints", "Trefferpunkte"},
-    {"WeaponSelfHealPerSec", "Selbstheilung pro Sek"},
-    {"WeaponSelfHealPause", "Selbstheilungstart (sek.)"},
-    {"WeaponProjectileCount", "Projektilanzahl"},
-    {"WeaponBaseDamage", "Schaden pro Schuss"},
-    {"WeaponReloadTime", "Nachladedauer (sek.)"},
-    {"WeaponAttRange", "Angriffsreichweite"},
-    {"WeaponLineOfSight", "Reaktionsweite"},
-    {"ForwardSpeed", "Geschwindigkeit Faktor"},
-    {"CargoFullFactor", "Frachtverlangsamung"},
-    {"SessionTransferSpeedFactor", "Sessionwechselfaktor"},
-    {"MilitaryShipPoints", "Militärpunkte"},
-    {"TradeShipPoints", "Handelspunkte"},
-    {"ShipMaintenance", "Betriebskosten"},
-    {"CraftingTime", "Bauzeit (sek.)"},
-    {"StackLimit", "Ladekapazität"},
-    {"SocketCount", "Itemsockel"},
-    {"SlotCount", "Ladekammern"},
-    {"MightInt", "Gefechtskunde"},
-    {"NavigationInt", "Navigation"},
-    {"HuntingInt", "Jagdglück"},
-    {"FaithInt", "Glaube"},
-    {"DiplomacyInt", "Redegabe"},
-    {"CraftingInt", "Geschick"},
-    {"MeleeInt", "Kampfkraft"},
-    {"MedicineInt", "Heilkunst"},
-}};
-
-std::string captionOf(std::string_view field) {
-    for (const Caption& c : Captions)
-        if (c.field == field)
-            return c.caption;
-    return std::string(field);
-}
-
 [[noreturn]] void refuse(const std::string& why) {
     throw Error("Das Schiff wurde nicht gespeichert: " + why);
 }
 
-enum class Kind { Text, Decimal, Milliseconds };
+// Number fields are stored as shown (with "." as decimal point) or, for the two time fields, shown
+// in seconds and stored in milliseconds.
+enum class Kind { Number, Milliseconds };
 
 // One element a writer sets when the record has it, with the field its text comes from.
 struct Write {
@@ -82,27 +44,27 @@ struct Write {
 };
 
 constexpr std::array<Write, 8> WeaponWrites{{
-    {"Attackable/MaximumHitPoints", "WeaponMaxHitpoints", Kind::Text},
-    {"Attackable/SelfHealPerHealTick", "WeaponSelfHealPerSec", Kind::Decimal},
+    {"Attackable/MaximumHitPoints", "WeaponMaxHitpoints", Kind::Number},
+    {"Attackable/SelfHealPerHealTick", "WeaponSelfHealPerSec", Kind::Number},
     {"Attackable/SelfHealPausedTimeIfAttacked", "WeaponSelfHealPause", Kind::Milliseconds},
-    {"Attacker/ProjectileCount", "WeaponProjectileCount", Kind::Text},
-    {"Attacker/BaseDamage", "WeaponBaseDamage", Kind::Text},
-    {"Attacker/ReloadTime", "WeaponReloadTime", Kind::Text},
-    {"Attacker/AttackRange", "WeaponAttRange", Kind::Text},
-    {"Attacker/LineOfSightRange", "WeaponLineOfSight", Kind::Text},
+    {"Attacker/ProjectileCount", "WeaponProjectileCount", Kind::Number},
+    {"Attacker/BaseDamage", "WeaponBaseDamage", Kind::Number},
+    {"Attacker/ReloadTime", "WeaponReloadTime", Kind::Number},
+    {"Attacker/AttackRange", "WeaponAttRange", Kind::Number},
+    {"Attacker/LineOfSightRange", "WeaponLineOfSight", Kind::Number},
 }};
 
 constexpr std::array<Write, 10> DetailWrites{{
-    {"Walking/CargoFullFactor", "CargoFullFactor", Kind::Decimal},
-    {"Walking/SessionTransferSpeedFactor", "SessionTransferSpeedFactor", Kind::Decimal},
-    {"CommandQueue/MilitaryShipPoints", "MilitaryShipPoints", Kind::Text},
-    {"CommandQueue/TradeShipPoints", "TradeShipPoints", Kind::Text},
-    {"ShipMaintenance/Maintenance", "ShipMaintenance", Kind::Text},
+    {"Walking/CargoFullFactor", "CargoFullFactor", Kind::Number},
+    {"Walking/SessionTransferSpeedFactor", "SessionTransferSpeedFactor", Kind::Number},
+    {"CommandQueue/MilitaryShipPoints", "MilitaryShipPoints", Kind::Number},
+    {"CommandQueue/TradeShipPoints", "TradeShipPoints", Kind::Number},
+    {"ShipMaintenance/Maintenance", "ShipMaintenance", Kind::Number},
     {"Craftable/CraftingTime", "CraftingTime", Kind::Milliseconds},
-    {"ItemContainer/SocketCount", "SocketCount", Kind::Text},
-    {"ItemContainer/SlotCount", "SlotCount", Kind::Text},
-    {"ItemContainer/StackLimit", "StackLimit", Kind::Text},
-    {"Walking/ForwardSpeed", "ForwardSpeed", Kind::Decimal},
+    {"ItemContainer/SocketCount", "SocketCount", Kind::Number},
+    {"ItemContainer/SlotCount", "SlotCount", Kind::Number},
+    {"ItemContainer/StackLimit", "StackLimit", Kind::Number},
+    {"Walking/ForwardSpeed", "ForwardSpeed", Kind::Number},
 }};
 
 // The movement values no panel shows: every save sets them, where the record has them.
@@ -112,29 +74,19 @@ constexpr std::array<std::pair<const char*, const char*>, 3> SpeedConstants{{
     {"Walking/TurnSpeedInPlace", "30"},
 }};
 
-
-const std::string& required(const ShipForm& form, std::string_view field) {
-    const std::string& text = form.text(field);
-    if (text.empty())
-        refuse("das Feld \"" + captionOf(field) + "\" ist leer.");
-    return text;
+// A number field's text as the record takes it, checked against the field's bounds first.
+std::string stored(std::string_view field, std::string_view text, std::string_view engine, Kind kind) {
+    const std::optional<NumberFieldSpec> spec = shipNumberField(field, engine);
+    if (!spec)
+        refuse("das Feld \"" + std::string(field) + "\" ist kein Zahlenfeld.");
+    const StoredFieldNumber number = StoreFieldNumber(*spec, text, env().decimalIsPoint);
+    if (!number.fault.empty())
+        refuse(number.fault);
+    return kind == Kind::Milliseconds ? StoredMilliseconds(number.text) : number.text;
 }
 
 std::string converted(const ShipForm& form, std::string_view field, Kind kind) {
-    const std::string& text = required(form, field);
-    switch (kind) {
-    case Kind::Text:
-        return text;
-    case Kind::Decimal:
-        return StoredDecimal(text);
-    case Kind::Milliseconds:
-        try {
-            return StoredMilliseconds(text);
-        } catch (const Error&) {
-            refuse("das Feld \"" + captionOf(field) + "\" enthält keine ganze Zahl (\"" + text + "\").");
-        }
-    }
-    return text;
+    return stored(field, form.text(field), form.context.engine, kind);
 }
 
 struct PathText {
@@ -215,13 +167,15 @@ SavePlan planSave(const fs::path& xmlaDir, const ShipForm& form) {
         if (product.empty() || product == "0")
             continue;
         const std::string& amount = form.text("CostSpin" + n);
-        plan.costRows[static_cast<size_t>(k)] = {product, amount.empty() ? std::string("0") : amount};
+        plan.costRows[static_cast<size_t>(k)] = {
+            product,
+            stored("CostSpin" + n, amount.empty() ? "0" : amount, form.context.engine, Kind::Number)};
     }
     if (has(values, "Cost/InfluenceCostPoints"))
-        plan.influence = converted(form, "InfluenceCostPoints", Kind::Text);
+        plan.influence = converted(form, "InfluenceCostPoints", Kind::Number);
 
     for (size_t i = 0; i < ExpeditionFields.size(); ++i)
-        plan.expedition[i] = converted(form, ExpeditionFields[i].field, Kind::Text);
+        plan.expedition[i] = converted(form, ExpeditionFields[i].field, Kind::Number);
     plan.perk1 = perkOf(form, "ExpeditionPerk1");
     plan.perk2 = perkOf(form, "ExpeditionPerk2");
 
@@ -265,9 +219,10 @@ SavePlan planSave(const fs::path& xmlaDir, const ShipForm& form) {
     // Base data.
     plan.name = form.text("NewShipNameText");
     plan.workForce = form.text("WorkForceGUID");
-    if (plan.workForce.empty())
-        refuse("es ist keine Bevölkerungsstufe für die Baufreigabe gewählt.");
-    plan.workAmount = converted(form, "WorkAmount", Kind::Text);
+    const StoredFieldNumber unlockCount = StoreUnlockCount(plan.workForce, form.text("WorkAmount"));
+    if (!unlockCount.fault.empty())
+        refuse(unlockCount.fault);
+    plan.workAmount = unlockCount.text;
     plan.base = {{"Standard/Name", plan.name},
                  {"Standard/InfoText", form.text("NewShipTextText")},
                  {"Standard/WorkForce", plan.workForce},

@@ -24,9 +24,10 @@ struct SaveShipHooks {
 //
 // Every element and number field the writers need is checked first: the record, Cost/Costs,
 // Attackable/WeaponSet, Standard/Name, InfoText, WorkForce and WorkInt, the index entry, a chosen
-// projectile, text in every number field that is written (an empty cost amount is saved as "0"),
-// and whole seconds in the two time fields.
-// A missing one throws ms::Error naming it, with the open documents and the files untouched.
+// projectile, a known population level, and every number field that is written: a number of the
+// field's kind inside the field's bounds (an empty cost amount is saved as "0"), stored with "." as
+// decimal point ("2," as "2", ",5" as "0.5").
+// A missing or faulty one throws ms::Error naming it, with the open documents and the files untouched.
 void SaveShip(const std::filesystem::path& xmlaDir, const ShipForm& form, const SaveShipHooks& hooks = {});
 
 } // namespace ms

@@ -2,6 +2,7 @@
 
 #include "shell/AtomicFile.h"
 #include "shell/Error.h"
+#include "shell/LineBreaks.h"
 
 #include <sstream>
 
@@ -11,26 +12,23 @@ namespace fs = std::filesystem;
 namespace {
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments;
 
-// pugixml has no CR LF option: collect its output and widen the line ends here.
+// pugixml has no CR LF option: collect its output and write its line ends, and those of user text
+// inside elements, as CR LF.
 class StringWriter : public pugi::xml_writer {
   public:
     explicit StringWriter(bool crlf) : m_crlf(crlf) {}
     void write(const void* data, size_t size) override {
-        const char* p = static_cast<const char*>(data);
-        if (!m_crlf) {
-            m_out.append(p, size);
-            return;
-        }
-        for (size_t i = 0; i < size; ++i) {
-            if (p[i] == '\n')
-                m_out.push_back('\r');
-            m_out.push_back(p[i]);
-        }
+        const std::string_view chunk(static_cast<const char*>(data), size);
+        if (m_crlf)
+            m_lineBreaks.append(m_out, chunk);
+        else
+            m_out.append(chunk);
     }
     std::string take() { return std::move(m_out); }
 
   private:
     bool m_crlf;
+    CrLfWriter m_lineBreaks;
     std::string m_out;
 };
 } // namespace

@@ -62,7 +62,7 @@ namespace {
 TEST_F(NewShipGuiTest, ShowShipWithTheFullPoolIsRecorded) {
     ms::gui::MessageWindow sink;
     ms::gui::MessageWindow::setNextAnswer({}); // for the exhausted pool's message
-    const ms::NewShipFields fields{"100438", "Flotte", "1010052", "10"};
+    const ms::NewShipFields fields{"100438", "Flotte", "15000001", "10"};
     int created = 0;
     while (ms::CreateNewShip(m_xmla, fields, sink))
         ++created;

@@ -297,6 +297,30 @@ TEST_F(ActivateShip, TextsFileCarriesTheFieldsAsTyped) {
     EXPECT_TRUE(mstest::wellFormedForXmllint(folder / kTextsPath));
 }
 
+TEST_F(ActivateShip, PastedLineBreaksAreWrittenAsCrLfInEveryFile) {
+    createShip("100438", "2000501100", "Schoner (neu)");
+    for (const char* pasted :
+         {"Erste Zeile\nZweite Zeile", "Erste Zeile\rZweite Zeile", "Erste Zeile\r\nZweite Zeile"}) {
+        SCOPED_TRACE(pasted);
+        ms::ShipForm form = shown("2000501100");
+        form.set("NewShipTextText", pasted);
+        const fs::path folder = ms::ActivateShip(form, inputs());
+        EXPECT_NE(readFile(folder / kTextsPath).find("<Text>Erste Zeile\r\nZweite Zeile</Text>"),
+                  std::string::npos);
+        // The save writes the record and the index, and the mod again from the stored record.
+        ms::SaveShipHooks hooks;
+        hooks.activateShip = [](const std::string& guid) { ms::ActivateShip(guid, inputs()); };
+        ms::SaveShip(xmla, form, hooks);
+        EXPECT_NE(readFile(xmla / "ShipFull.xml").find("Erste Zeile\r\nZweite Zeile"), std::string::npos);
+        EXPECT_NE(readFile(folder / kTextsPath).find("<Text>Erste Zeile\r\nZweite Zeile</Text>"),
+                  std::string::npos);
+        for (const fs::path& root : {xmla, mods})
+            for (const auto& e : fs::recursive_directory_iterator(root))
+                if (e.path().extension() == ".xml" || e.path().extension() == ".json")
+                    EXPECT_EQ(mstest::bareLineBreaks(readFile(e.path())), 0u) << e.path();
+    }
+}
+
 TEST_F(ActivateShip, ModInfoDescribesTheStoredShipWithItsPicture) {
     createShip("100438", "2000501100", "Schoner (neu)");
     ms::ShipForm form = shown("2000501100");
@@ -455,6 +479,23 @@ TEST_F(ActivateShipFailure, MissingModsFolderOrUnusableNameChangesNothing) {
 
     ms::ShipForm form = shown("2000501100");
     form.set("ShipName", "Halb/Halb");
+    EXPECT_THROW(ms::ActivateShip(form, inputs()), ms::Error);
+    expectNothingChanged();
+}
+
+TEST_F(ActivateShipFailure, UnlockOutsideItsBoundsChangesNothing) {
+    ms::ShipForm form = shown("2000501100");
+    form.set("WorkAmount", "0");
+    try {
+        ms::ActivateShip(form, inputs());
+        ADD_FAILURE() << "activated with the count 0";
+    } catch (const ms::Error& e) {
+        EXPECT_STREQ(e.what(),
+                     "Das Schiff wurde nicht aktiviert: der Wert \"0\" im Feld \"Baufreigabe ab\" liegt "
+                     "nicht zwischen 1 und 1000.");
+    }
+    form.set("WorkAmount", "10");
+    form.set("WorkForceGUID", "4711");
     EXPECT_THROW(ms::ActivateShip(form, inputs()), ms::Error);
     expectNothingChanged();
 }

@@ -8,7 +8,9 @@
 #include "store/SharedDocuments.h"
 #include "store/ShipIndex.h"
 
+#include <algorithm>
 #include <regex>
+#include <tuple>
 
 namespace {
 
@@ -29,6 +31,30 @@ class ShipCreationTest : public mstest::NewShipTest {
         for (pugi::xml_node ship : elements(index.document_element()))
             out.push_back(ship.attribute("Pos").value());
         return out;
+    }
+
+    // Makes `name` the one file too big for a write failing after `failAfter` bytes (a long comment
+    // before its closing tag) and lets the schooner's creation fail there: the message names the
+    // file and ends saying that no ship was made, and every file is as before.
+    void expectFailedWriteChangesNothing(const char* name, size_t commentSize, long long failAfter) {
+        std::string bytes = file(name);
+        bytes.insert(bytes.rfind("</"), "<!--" + std::string(commentSize, 'x') + "-->\r\n");
+        mstest::writeFile(m_xmla / name, bytes);
+        const ms::ShipForm shown = show("100438");
+        const auto before = snapshot();
+
+        ms::setAtomicWriteFailureAfter(failAfter);
+        try {
+            ms::CreateNewShip(m_xmla, shown, m_messages);
+            ADD_FAILURE() << "the write of " << name << " did not fail";
+        } catch (const ms::Error& e) {
+            const std::string message = e.what();
+            const std::string end = "Es wurde kein neues Schiff angelegt.";
+            EXPECT_NE(message.find(name), std::string::npos) << message;
+            EXPECT_EQ(message.substr(message.size() - std::min(message.size(), end.size())), end) << message;
+        }
+        ms::setAtomicWriteFailureAfter(-1);
+        EXPECT_EQ(snapshot(), before);
     }
 
     // Deletion as far as the index, the record and the pools are concerned.
@@ -208,23 +234,38 @@ TEST_F(ShipCreationTest, FailingAssetWritePutsThePoolsBack) {
 }
 
 TEST_F(ShipCreationTest, FailingIndexWritePutsPoolsAndAssetFileBack) {
-    // A long comment makes the index the one file too big for the failing write.
-    std::string index = file("ShipShort.xml");
-    index.insert(index.find("</Ships>"), "<!--" + std::string(200000, 'x') + "-->\r\n");
-    mstest::writeFile(m_xmla / "ShipShort.xml", index);
-    const ms::ShipForm shown = show("100438");
-    const auto before = snapshot();
-
-    ms::setAtomicWriteFailureAfter(150000);
-    try {
-        ms::CreateNewShip(m_xmla, shown, m_messages);
-        FAIL() << "the index write did not fail";
-    } catch (const ms::Error& e) {
-        EXPECT_NE(std::string(e.what()).find("ShipShort.xml"), std::string::npos) << e.what();
-        EXPECT_NE(std::string(e.what()).find("kein neues Schiff"), std::string::npos) << e.what();
-    }
-    ms::setAtomicWriteFailureAfter(-1);
     // No orphan record in ShipFull.xml, no number marked used.
+    expectFailedWriteChangesNothing("ShipShort.xml", 200000, 150000);
+}
+
+TEST_F(ShipCreationTest, FailingTriggerPoolWritePutsAllThreePoolsBack) {
+    // The trigger pool is written last, after the ship and text pools were saved.
+    expectFailedWriteChangesNothing("NewTriggerGUIDS.xml", 20000, 10000);
+    const ms::ShipForm shown = show("100438");
+    // The ship and text pools mark no numbers for a ship that does not exist.
+    const auto created = ms::CreateNewShip(m_xmla, shown, m_messages);
+    ASSERT_TRUE(created);
+    EXPECT_EQ(created->ids.assetGuid, "2000501100");
+    EXPECT_EQ(created->ids.textGuid, "2000501200");
+}
+
+TEST_F(ShipCreationTest, UnlockOutsideItsBoundsTakesNoIdentifier) {
+    const auto before = snapshot();
+    for (const auto& [workForce, workAmount, part] :
+         std::vector<std::tuple<std::string, std::string, std::string>>{
+             {"15000001", "0", "Der Wert \"0\" im Feld \"Baufreigabe ab\" liegt nicht zwischen 1 und 1000."},
+             {"15000001", "", "Das Feld \"Baufreigabe ab\" ist leer."},
+             {"4711", "10", "Die Bevölkerungsstufe \"4711\" für die Baufreigabe ist unbekannt."}}) {
+        try {
+            ms::CreateNewShip(m_xmla, ms::NewShipFields{"100438", "Schoner", workForce, workAmount},
+                              m_messages);
+            ADD_FAILURE() << "created with " << workForce << " " << workAmount;
+        } catch (const ms::Error& e) {
+            EXPECT_NE(std::string(e.what()).find(part + " Es wurde kein neues Schiff angelegt."),
+                      std::string::npos)
+                << e.what();
+        }
+    }
     EXPECT_EQ(snapshot(), before);
 }
 

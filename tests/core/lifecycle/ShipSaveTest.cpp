@@ -8,6 +8,8 @@
 #include "store/SharedDocuments.h"
 #include "store/ShipIndex.h"
 
+#include <tuple>
+
 namespace {
 
 using mstest::elements;
@@ -271,6 +273,56 @@ TEST_F(ShipSaveTest, EmptyNumberFieldsRefuseTheSave) {
     }
     m_form.set("CraftingTime", "9,5");
     expectRefused("Bauzeit (sek.)");
+}
+
+TEST_F(ShipSaveTest, TypedValuesOutsideTheBoundsRefuseTheSave) {
+    open("100438"); // cost rows 0 and 1 hold products
+    for (const auto& [field, typed, message] : std::vector<std::tuple<std::string, std::string, std::string>>{
+             {"WorkAmount", "0",
+              "Das Schiff wurde nicht gespeichert: der Wert \"0\" im Feld \"Baufreigabe ab\" liegt nicht "
+              "zwischen 1 und 1000."},
+             {"WeaponMaxHitpoints", "5", "im Feld \"Trefferpunkte\" liegt nicht zwischen 250 und 25000"},
+             {"SocketCount", "9", "im Feld \"Itemsockel\" liegt nicht zwischen 0 und 4"},
+             {"CargoFullFactor", "9", "im Feld \"Frachtverlangsamung\" liegt nicht zwischen 0,1 und 1"},
+             {"CostSpin0", "123456", "im Feld \"Baukosten Zeile 1\" liegt nicht zwischen 0 und 500"},
+             {"ForwardSpeed", "70", "im Feld \"Geschwindigkeit Faktor\" liegt nicht zwischen 0,1 und 65"},
+             {"CraftingTime", "20", "im Feld \"Bauzeit (sek.)\""},
+             {"WeaponSelfHealPerSec", ",",
+              "der Wert \",\" im Feld \"Selbstheilung pro Sek\" ist keine Zahl."},
+             {"MightInt", "1,5", "im Feld \"Gefechtskunde\" ist keine ganze Zahl."}}) {
+        const std::string kept = m_form.text(field);
+        m_form.set(field, typed);
+        expectRefused(message);
+        m_form.set(field, kept);
+    }
+    m_form.set("WorkForceGUID", "15000009");
+    expectRefused("die Bevölkerungsstufe \"15000009\"");
+}
+
+TEST_F(ShipSaveTest, DecimalsWithoutDigitsOnOneSideAreStoredInFull) {
+    open("100438");
+    m_form.set("SessionTransferSpeedFactor", "2,");
+    m_form.set("CargoFullFactor", ",5");
+    m_form.set("WorkAmount", "0150");
+    save();
+    const pugi::xml_node values = saved();
+    EXPECT_STREQ(values.child("Walking").child_value("SessionTransferSpeedFactor"), "2");
+    EXPECT_STREQ(values.child("Walking").child_value("CargoFullFactor"), "0.5");
+    EXPECT_STREQ(values.child("Standard").child_value("WorkInt"), "150");
+    EXPECT_EQ(ms::ShipValue(ms::FindShipEntry(ms::ShipIndexRoot(), m_guid), "WorkAmount"), "150");
+}
+
+TEST_F(ShipSaveTest, HandEditedValueThatIsNoNumberRefusesTheSave) {
+    m_guid = create("100438");
+    std::string full = file("ShipFull.xml");
+    const size_t record = full.find("<GUID>" + m_guid + "</GUID>");
+    const size_t sockets = full.find("<SocketCount>", record);
+    ASSERT_NE(sockets, std::string::npos);
+    full.replace(sockets, full.find("</SocketCount>", sockets) - sockets, "<SocketCount>4x");
+    mstest::writeFile(m_xmla / "ShipFull.xml", full);
+    m_form = show(m_guid);
+    ASSERT_EQ(m_form.text("SocketCount"), "4x");
+    expectRefused("der Wert \"4x\" im Feld \"Itemsockel\" ist keine ganze Zahl.");
 }
 
 TEST_F(ShipSaveTest, NoProjectileChosenRefusesTheSave) {
