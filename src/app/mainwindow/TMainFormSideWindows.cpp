@@ -27,6 +27,10 @@ QRect screenOf(const QWidget* widget) {
 void TMainForm::setSideWindows(TProductForm* productPicker, TOrgDataForm* comparison) {
     m_productPicker = productPicker;
     m_comparison = comparison;
+    // The side windows speak in the main window's display font.
+    for (QWidget* side : {static_cast<QWidget*>(productPicker), static_cast<QWidget*>(comparison)})
+        if (side)
+            side->setFont(font());
     if (productPicker) {
         connect(m_costPanel, &CostPanel::pickerRequested, this,
                 [this](int row) { guarded([this, row] { ChangeCostClick(row); }); });

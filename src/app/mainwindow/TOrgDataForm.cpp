@@ -10,29 +10,15 @@
 #include "mainwindow/NumberField.h"
 #include "mainwindow/WeaponPanel.h"
 #include "shell/Environment.h"
-#include "shell/WindowPlacement.h"
-
-#include <QFrame>
-#include <QHideEvent>
 
 namespace ms::gui {
 
 using namespace mainform;
 
-TOrgDataForm::TOrgDataForm(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("OrgDataForm"));
+TOrgDataForm::TOrgDataForm()
+    : SideWindow(QStringLiteral("OrgDataForm"), QSize(Width, Height), QStringLiteral("XMLInfoOrgPanel"),
+                 FrameWidth, Qt::white, Qt::WindowStaysOnTopHint) {
     setWindowTitle(QStringLiteral("Originaldaten"));
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(Width, Height);
-    setBackground(this, Qt::white);
-
-    auto* frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("XMLInfoOrgPanel"));
-    frame->setGeometry(0, 0, Width, Height);
-    frame->setStyleSheet(QStringLiteral("QFrame#XMLInfoOrgPanel { background: white; "
-                                        "border: %1px solid rgb(128, 0, 0); }")
-                             .arg(FrameWidth));
 
     m_basePanel = new BasePanel(this, PanelUse::Comparison);
     m_detailPanel = new DetailPanel(this, PanelUse::Comparison);
@@ -72,16 +58,8 @@ void TOrgDataForm::showComparison(ms::DataPanel kind, const ms::ShipContext& sho
     if (kind == ms::DataPanel::Base)
         m_basePanel->showWorkforceFrame(q(form.text("WorkForceGUID")));
 
-    move(keptOnScreen(screen, QRect(mainWindowPos + Offset, size())));
     panel(kind)->show();
-    show();
-    raise();
-}
-
-void TOrgDataForm::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    if (!event->spontaneous())
-        emit closed();
+    showBeside(mainWindowPos, Offset, screen);
 }
 
 } // namespace ms::gui

@@ -3,7 +3,7 @@
 #include "lifecycle/ChangeMarkers.h"
 #include "lifecycle/ShipForm.h"
 
-#include <QWidget>
+#include "mainwindow/SideWindow.h"
 
 #include <array>
 #include <memory>
@@ -18,7 +18,7 @@ class FormBinding;
 // The template comparison window "Originaldaten": a read-only copy of one data panel, built from the
 // main window's panel description and filled from the pristine record of the shown ship's
 // template, so the user sees the template's values beside the changed ones.
-class TOrgDataForm : public QWidget {
+class TOrgDataForm : public SideWindow {
     Q_OBJECT
   public:
     static constexpr int Width = 346;
@@ -27,7 +27,7 @@ class TOrgDataForm : public QWidget {
     // Where the window stands relative to the main window's position.
     static constexpr QPoint Offset{310, 174};
 
-    explicit TOrgDataForm(QWidget* parent = nullptr);
+    TOrgDataForm();
     ~TOrgDataForm() override;
 
     // Fills the comparison panel of `panel` for the ship `shown` (its template record, its name,
@@ -37,13 +37,6 @@ class TOrgDataForm : public QWidget {
                         const QRect& screen);
 
     DataPanel* panel(ms::DataPanel panel) const;
-
-  signals:
-    // The window was hidden, by an opener or by any other window hiding it.
-    void closed();
-
-  protected:
-    void hideEvent(QHideEvent* event) override;
 
   private:
     BasePanel* m_basePanel = nullptr;

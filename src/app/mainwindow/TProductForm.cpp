@@ -2,10 +2,8 @@
 
 #include "mainwindow/MainFormStyle.h"
 #include "shell/ImageCollection.h"
-#include "shell/WindowPlacement.h"
 #include "store/ReferenceLists.h"
 
-#include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -26,19 +24,9 @@ constexpr int FrameWidth = 4;
 const QLatin1String IconPrefix("GUID");
 } // namespace
 
-TProductForm::TProductForm(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("ProductForm"));
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(Width, Height);
-
-    auto* frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("ProductFormFrame"));
-    frame->setGeometry(0, 0, Width, Height);
-    frame->setStyleSheet(QStringLiteral("QFrame#ProductFormFrame { background: rgb(236, 210, 164); "
-                                        "border: %1px solid rgb(128, 0, 0); }")
-                             .arg(FrameWidth));
-
+TProductForm::TProductForm()
+    : SideWindow(QStringLiteral("ProductForm"), QSize(Width, Height), QStringLiteral("ProductFormFrame"),
+                 FrameWidth, Beige) {
     auto* heading = new QLabel(QStringLiteral("   Baukostenart"), this);
     heading->setObjectName(QStringLiteral("ProductFormLabel"));
     heading->setGeometry(8, 8, Width - 16, 26);
@@ -93,15 +81,14 @@ void TProductForm::FillProductTiles() {
         bottom = y + TileSize;
         x += StepX;
     }
-    tiles->setFixedSize(m_shipBox->width(), bottom + FirstTop);
+    // The delivered 14 tiles fit without scrolling; more products bring the vertical scroll bar.
+    tiles->setFixedSize(m_shipBox->width(), bottom + FirstLeft);
     m_shipBox->setEnabled(true);
 }
 
 void TProductForm::showFor(const QString& arrowName, const QPoint& mainWindowPos, const QRect& screen) {
     m_pickerState = arrowName;
-    move(keptOnScreen(screen, QRect(mainWindowPos + Offset, size())));
-    show();
-    raise();
+    showBeside(mainWindowPos, Offset, screen);
     m_shipBox->show();
 }
 
@@ -112,13 +99,6 @@ void TProductForm::PickProduct(const QString& controlName) {
     const int row = m_pickerState.right(1).toInt();
     emit productPicked(row, guid);
     hide();
-}
-
-void TProductForm::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    // A hide by the window system (the desktop minimised) is no closing.
-    if (!event->spontaneous())
-        emit closed();
 }
 
 } // namespace ms::gui

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QString>
-#include <QWidget>
+#include "mainwindow/SideWindow.h"
 
 class QScrollArea;
 
@@ -10,7 +9,7 @@ namespace ms::gui {
 // The cost product picker: a small borderless window beside the main window with one tile per
 // product a ship may cost. A click on a tile puts the product into the cost row the picker was
 // opened for, or empties the row for the red cross; nothing is written to disk.
-class TProductForm : public QWidget {
+class TProductForm : public SideWindow {
     Q_OBJECT
   public:
     static constexpr int Width = 331;
@@ -18,7 +17,7 @@ class TProductForm : public QWidget {
     // Where the picker stands relative to the main window's position.
     static constexpr QPoint Offset{320, 174};
 
-    explicit TProductForm(QWidget* parent = nullptr);
+    TProductForm();
 
     // Builds the tiles from the product list; once, when the program starts.
     void FillProductTiles();
@@ -31,11 +30,6 @@ class TProductForm : public QWidget {
   signals:
     // A tile was clicked: `productGuid` for cost row `row` (kRemoveCostProduct empties the row).
     void productPicked(int row, const QString& productGuid);
-    // The picker was hidden, by a pick or by any other window closing it.
-    void closed();
-
-  protected:
-    void hideEvent(QHideEvent* event) override;
 
   private:
     // A click in the scroll area: acts only on a product icon ("GUID" + product GUID).
