@@ -21,6 +21,7 @@ TOrgDataForm::TOrgDataForm()
     setWindowTitle(QStringLiteral("Originaldaten"));
 
     m_basePanel = new BasePanel(this, PanelUse::Comparison);
+    m_basePanel->setCaptions(true);
     m_detailPanel = new DetailPanel(this, PanelUse::Comparison);
     m_panels[static_cast<size_t>(ms::DataPanel::Base)] = m_basePanel;
     m_panels[static_cast<size_t>(ms::DataPanel::Cost)] = new CostPanel(this, PanelUse::Comparison);

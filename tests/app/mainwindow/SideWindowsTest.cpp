@@ -264,6 +264,7 @@ TEST_F(SideWindowsTest, NoComparisonChangesTheMainWindowsPanelsOrMarkers) {
         EXPECT_EQ(mainWindowState(), before) << opener;
     }
     EXPECT_EQ(orgText("NewShipNameText"), QStringLiteral("Schoner (neu)"));
+    EXPECT_EQ(orgText("NewShipNameLabel"), QStringLiteral("Neuer Schiffsname"));
 }
 
 } // namespace
