@@ -34,6 +34,8 @@ class DetailPanel;
 class ExpeditionPanel;
 class FormBinding;
 class MainFormHelp;
+class TOrgDataForm;
+class TProductForm;
 class TShipYardForm;
 class WeaponPanel;
 
@@ -85,6 +87,12 @@ class TMainForm : public QWidget {
     // Recomputes the markers from the window's fields (also when the product picker closes).
     void UpdateChangeMarkers();
 
+    // The side windows: the product picker for a cost row, its pick, and the template comparison
+    // of a panel (shown, or hidden when it is shown).
+    void ChangeCostClick(int row);
+    void PickProduct(int row, const QString& productGuid);
+    void ShowOrgDataFormClick(Panel panel);
+
     // Context help.
     bool ShowHelpText(const QString& helpNumber);
     // The help timer's work for one mouse position in client coordinates.
@@ -100,7 +108,7 @@ class TMainForm : public QWidget {
     const ms::ShipForm& shipForm() const { return m_form; }
     const ms::TemplateValues& templateValues() const { return m_templateValues; }
     // The side windows whose visibility locks the lists (product picker, template comparison).
-    void setSideWindows(QWidget* productPicker, QWidget* comparison);
+    void setSideWindows(TProductForm* productPicker, TOrgDataForm* comparison);
 
     // The shipyard window of a region (0 old world, 1 new world, 2 Enbesa), made on first use.
     TShipYardForm* yardForm(int region);
@@ -142,6 +150,9 @@ class TMainForm : public QWidget {
     int selectedShipRow() const;
     void refillActivatedMods();
     bool sideWindowVisible() const;
+    void closeSideWindows();
+    // Whenever a side window is hidden: brown arrows and openers, the lists and commands back.
+    void sideWindowClosed();
 
     // Every event handler runs through this: a failure of the core is reported, never fatal.
     template <typename Handler> void guarded(Handler&& handler) {
@@ -216,8 +227,8 @@ class TMainForm : public QWidget {
 
     MainFormHelp* m_help = nullptr;
     QTimer* m_isVisibleTimer = nullptr;
-    QPointer<QWidget> m_productPicker;
-    QPointer<QWidget> m_comparison;
+    QPointer<TProductForm> m_productPicker;
+    QPointer<TOrgDataForm> m_comparison;
 };
 
 } // namespace ms::gui

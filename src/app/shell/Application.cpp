@@ -2,6 +2,8 @@
 
 #include "mainwindow/TMainForm.h"
 #include "shell/GermanTranslations.h"
+#include "mainwindow/TOrgDataForm.h"
+#include "mainwindow/TProductForm.h"
 #include "shell/Resources.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartupSequence.h"
@@ -40,14 +42,14 @@ int runApplication(int argc, char** argv) {
 
     // The fixed creation order after the main window: product picker, comparison window, old-world
     // yard window, message window, new-world and Enbesa yard windows, yard overview.
-    auto productForm = makeShell("ProductForm");
-    auto orgDataForm = makeShell("OrgDataForm");
+    TProductForm productForm;
+    TOrgDataForm orgDataForm;
     auto shipYardForm01 = makeShell("ShipYardForm01");
     TMessageForm messageForm(&mainForm);
     auto shipYardForm02 = makeShell("ShipYardForm02");
     auto shipYardForm03 = makeShell("ShipYardForm03");
     auto shortCutForm = makeShell("ShortCutForm");
-    mainForm.setSideWindows(productForm.get(), orgDataForm.get());
+    mainForm.setSideWindows(&productForm, &orgDataForm);
 
     mainForm.show();
     return app.exec();
