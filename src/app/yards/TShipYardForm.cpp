@@ -338,6 +338,7 @@ void TShipYardForm::ShowYardBuildMenu() {
         QLabel* place = m_places[i];
         const ms::YardMenuPlace& p = menu[i];
         place->setToolTip(q(p.name));
+        place->setProperty("newShipPicture", p.newShipPicture);
         setPicture(place, q(p.icon), QSize(PlaceWidth, PlaceWidth),
                    p.newShipPicture ? ImageCollection::Set::NewShips : ImageCollection::Set::Standard);
     }
