@@ -28,9 +28,6 @@ using namespace mainform;
 
 namespace {
 
-// The outer size with the usual frame of a desktop window, as the main window has.
-constexpr int OuterWidth = 1294;
-constexpr int OuterHeight = 794;
 constexpr int InfoPicture = 96;
 constexpr int SwitchPicture = 48;
 constexpr int ColumnLeft = 16;
@@ -168,9 +165,12 @@ template <typename Action> void TShortCutForm::guarded(Action&& action) {
 void TShortCutForm::open() {
     FillOverviewLists();
     if (const QWidget* owner = parentWidget()) {
+        // Centred over the main window, taking this window's frame to be the same as the main
+        // window's (the client area gives the outer size 1294 x 794 with the usual frame).
         const QRect outer = owner->frameGeometry();
-        move(outer.left() + (outer.width() - OuterWidth) / 2,
-             outer.top() + (outer.height() - OuterHeight) / 2);
+        const QSize ownOuter = size() + (outer.size() - owner->size());
+        move(outer.left() + (outer.width() - ownOuter.width()) / 2,
+             outer.top() + (outer.height() - ownOuter.height()) / 2);
     }
     guarded([this] { FormActivate(); });
     exec();
