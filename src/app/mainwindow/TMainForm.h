@@ -37,6 +37,7 @@ class MainFormHelp;
 class TOrgDataForm;
 class TProductForm;
 class TShipYardForm;
+class TShortCutForm;
 class WeaponPanel;
 
 // The main window: ship categories, the ships of a category, the shown ship's picture and state,
@@ -179,6 +180,7 @@ class TMainForm : public QWidget {
     void reportRebuildProblems(const std::vector<ms::YardRebuildResult>& results);
 
     std::array<TShipYardForm*, 3> m_yardForms{};
+    TShortCutForm* m_shortCutForm = nullptr; // the yard overview, made on first use
     std::function<bool()> m_deleteYardSetting;
     ms::ShipForm m_form;
     ms::TemplateValues m_templateValues; // of the ship shown, collected by ShowShip
