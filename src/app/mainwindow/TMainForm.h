@@ -113,6 +113,8 @@ class TMainForm : public QWidget {
 
     // The shipyard window of a region (0 old world, 1 new world, 2 Enbesa), made on first use.
     TShipYardForm* yardForm(int region);
+    // The shipyard overview, made on first use.
+    TShortCutForm* shortCutForm();
     // The yard selection's region buttons: the region's shipyard window, modally.
     void YardSelectionClick(int region);
     // The shutdown step: with "DeleteYard" on, deployed yards without ships go.

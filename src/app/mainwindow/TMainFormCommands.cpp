@@ -182,10 +182,14 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void TMainForm::ShortCutBtnClick() {
+TShortCutForm* TMainForm::shortCutForm() {
     if (!m_shortCutForm)
         m_shortCutForm = new TShortCutForm(this);
-    m_shortCutForm->open();
+    return m_shortCutForm;
+}
+
+void TMainForm::ShortCutBtnClick() {
+    shortCutForm()->open();
 }
 
 void TMainForm::YardSelectionAbortClick() {

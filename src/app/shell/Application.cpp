@@ -1,9 +1,9 @@
 #include "shell/Application.h"
 
 #include "mainwindow/TMainForm.h"
-#include "shell/GermanTranslations.h"
 #include "mainwindow/TOrgDataForm.h"
 #include "mainwindow/TProductForm.h"
+#include "shell/GermanTranslations.h"
 #include "shell/Resources.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartupSequence.h"
@@ -14,16 +14,6 @@
 #include <memory>
 
 namespace ms::gui {
-
-namespace {
-// Windows whose own features come later are created as named, hidden shells so the creation order
-// (and what each may rely on) is already the final one.
-std::unique_ptr<QWidget> makeShell(const char* objectName) {
-    auto w = std::make_unique<QWidget>();
-    w->setObjectName(QString::fromLatin1(objectName));
-    return w;
-}
-} // namespace
 
 int runApplication(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -44,11 +34,11 @@ int runApplication(int argc, char** argv) {
     // yard window, message window, new-world and Enbesa yard windows, yard overview.
     TProductForm productForm;
     TOrgDataForm orgDataForm;
-    auto shipYardForm01 = makeShell("ShipYardForm01");
+    mainForm.yardForm(0);
     TMessageForm messageForm(&mainForm);
-    auto shipYardForm02 = makeShell("ShipYardForm02");
-    auto shipYardForm03 = makeShell("ShipYardForm03");
-    auto shortCutForm = makeShell("ShortCutForm");
+    mainForm.yardForm(1);
+    mainForm.yardForm(2);
+    mainForm.shortCutForm();
     mainForm.setSideWindows(&productForm, &orgDataForm);
 
     mainForm.show();
