@@ -3,6 +3,7 @@
 #include "lifecycle/StoredFieldNumber.h"
 #include "shell/AtomicFile.h"
 #include "shell/Error.h"
+#include "shell/FileBackup.h"
 #include "shell/XmlFile.h"
 #include "store/RecordStore.h"
 #include "store/ShipIndex.h"
@@ -10,8 +11,6 @@
 
 #include <array>
 #include <cctype>
-#include <utility>
-#include <vector>
 
 namespace ms {
 namespace fs = std::filesystem;
@@ -25,31 +24,6 @@ constexpr const char* NothingCreated = "Es wurde kein neues Schiff angelegt.";
 // ship that carries its template's identity.
 constexpr std::array<const char*, 3> IdentityPaths{"Standard/GUID", "Standard/Name",
                                                    "Standard/InfoDescription"};
-
-// The bytes of files before the creation touched them, to put them back when a later step fails.
-class FileBackup {
-  public:
-    void keep(const fs::path& file) { keep(file, readFileBytes(file)); }
-    void keep(const fs::path& file, std::string bytes) { m_files.emplace_back(file, std::move(bytes)); }
-
-    // Writes every kept file that changed back; returns false when one of them could not be written.
-    // A file whose write failed is still as it was, and is left alone.
-    bool restore() const noexcept {
-        bool ok = true;
-        for (const auto& [file, bytes] : m_files) {
-            try {
-                if (readFileBytes(file) != bytes)
-                    writeFileAtomic(file, bytes);
-            } catch (...) {
-                ok = false;
-            }
-        }
-        return ok;
-    }
-
-  private:
-    std::vector<std::pair<fs::path, std::string>> m_files;
-};
 
 } // namespace
 
