@@ -1,3 +1,4 @@
+#include "StartupSandbox.h"
 #include "mainwindow/TMainForm.h"
 #include "shell/Environment.h"
 #include "shell/QtSettingsStore.h"
@@ -24,52 +25,10 @@
 
 using namespace ms;
 using namespace ms::gui;
+using mstest::Sandbox;
 using mstest::TempDir;
 using mstest::writeFile;
 namespace fs = std::filesystem;
-
-namespace {
-
-class MemorySettings : public SettingsStore {
-  public:
-    std::map<std::string, std::string> values;
-    bool keyExists() const override { return !values.empty(); }
-    std::string read(const std::string& name) const override {
-        auto it = values.find(name);
-        return it == values.end() ? std::string() : it->second;
-    }
-    void removeKey() override { values.clear(); }
-    void write(const std::vector<std::pair<std::string, std::string>>& v) override {
-        for (auto& [k, val] : v)
-            values[k] = val;
-    }
-};
-
-struct Sandbox {
-    TempDir tmp;
-    MemorySettings settings;
-    fs::path game() const { return tmp / "game"; }
-    fs::path program() const { return tmp / "program"; }
-
-    Sandbox() {
-        writeFile(game() / "Bin/Win64/Marvessa.exe", "exe");
-        fs::create_directories(game() / "mods");
-        fs::create_directories(program());
-        settings.values = {{"GameLocation", game().string()},
-                           {"ModLocation", (game() / "mods").string() + "/"}};
-    }
-
-    StartupServices services() {
-        StartupServices s;
-        s.settings = &settings;
-        s.programDir = program();
-        s.readInstallDir = [](const std::string&, bool) { return std::string(); };
-        s.chooseFolder = [] { return std::string(); };
-        return s;
-    }
-};
-
-} // namespace
 
 TEST(Startup, FirstStartUnpacksTheDataDirectoryAndWritesTheSettings) {
     Sandbox box;

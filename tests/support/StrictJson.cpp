@@ -11,7 +11,9 @@ namespace {
 struct Value {
     enum Kind { Null, Bool, Number, String, Array, Object } kind = Null;
     std::string text; // string content (escapes resolved for \" \\ \/ and the control letters)
-    std::vector<std::pair<std::string, Value>> members;
+    // Object members as two parallel lists: a pair of an incomplete type is not allowed.
+    std::vector<std::string> names;
+    std::vector<Value> members;
     std::vector<Value> items;
 };
 
@@ -95,7 +97,8 @@ class Parser {
             skipBlanks();
             expect(':');
             skipBlanks();
-            v.members.emplace_back(std::move(key), value());
+            v.names.push_back(std::move(key));
+            v.members.push_back(value());
             skipBlanks();
             if (peek() == '}') {
                 ++m_pos;
@@ -169,14 +172,52 @@ class Parser {
                 out.push_back('\t');
                 break;
             case 'u':
-                for (int i = 0; i < 4; ++i, ++m_pos)
-                    if (!std::isxdigit(static_cast<unsigned char>(peek())))
-                        fail("\\u ohne vier Hexziffern");
-                out += "?"; // the code point itself is of no interest here
+                appendUtf8(out, codePoint());
                 break;
             default:
                 fail("unbekannte Escape-Folge");
             }
+        }
+    }
+
+    // The four hex digits after "\\u"; a high surrogate takes its low half from a following "\\uXXXX".
+    unsigned hex4() {
+        unsigned value = 0;
+        for (int i = 0; i < 4; ++i, ++m_pos) {
+            const char c = peek();
+            if (!std::isxdigit(static_cast<unsigned char>(c)))
+                fail("\\u ohne vier Hexziffern");
+            value = value * 16 + static_cast<unsigned>(std::isdigit(static_cast<unsigned char>(c))
+                                                           ? c - '0'
+                                                           : (c | 0x20) - 'a' + 10);
+        }
+        return value;
+    }
+    unsigned codePoint() {
+        const unsigned unit = hex4();
+        if (unit < 0xD800 || unit > 0xDBFF || m_s.compare(m_pos, 2, "\\u") != 0)
+            return unit >= 0xD800 && unit <= 0xDFFF ? 0xFFFD : unit;
+        m_pos += 2;
+        const unsigned low = hex4();
+        if (low < 0xDC00 || low > 0xDFFF)
+            return 0xFFFD;
+        return 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+    }
+    static void appendUtf8(std::string& out, unsigned cp) {
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else if (cp < 0x10000) {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (cp >> 18));
+            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
         }
     }
 
@@ -217,9 +258,9 @@ class Parser {
 const Value* member(const Value& v, const std::string& key) {
     if (v.kind != Value::Object)
         return nullptr;
-    for (const auto& [name, child] : v.members)
-        if (name == key)
-            return &child;
+    for (size_t i = 0; i < v.names.size(); ++i)
+        if (v.names[i] == key)
+            return &v.members[i];
     return nullptr;
 }
 
@@ -229,8 +270,7 @@ JsonCheck checkStrictJson(const std::string& text) {
     JsonCheck result;
     try {
         const Value root = Parser(text).document();
-        for (const auto& [name, child] : root.members)
-            result.topLevelKeys.push_back(name);
+        result.topLevelKeys = root.names;
         result.ok = true;
     } catch (const std::exception& e) {
         result.error = e.what();

@@ -14,7 +14,14 @@ namespace fs = std::filesystem;
 std::string XmlElementText(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (const char c : text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        // U+FFFE and U+FFFF (EF BF BE, EF BF BF) are no XML characters either.
+        if (text.compare(i, 2, "\xEF\xBF") == 0 && i + 2 < text.size() &&
+            (text[i + 2] == '\xBE' || text[i + 2] == '\xBF')) {
+            i += 2;
+            continue;
+        }
         switch (c) {
         case '&':
             out += "&amp;";

@@ -16,7 +16,7 @@ struct ShipTexts {
 };
 
 // A text for the inside of an XML element: "&", "<" and ">" as entity references; characters XML
-// cannot carry at all (control characters other than tab and line ends) are left out.
+// cannot carry at all (control characters other than tab and line ends, U+FFFE, U+FFFF) are left out.
 std::string XmlElementText(std::string_view text);
 
 // The bytes of texts_german.xml: the fourteen lines in the format of XmlKind::ModTexts.

@@ -83,11 +83,14 @@ void loadXmlFromString(pugi::xml_document& doc, const std::string& text, const s
         throw Error("Die Datei \"" + nameForErrors + "\" enthält kein XML-Element.");
 }
 
-void loadXml(pugi::xml_document& doc, const fs::path& file) {
+void loadXml(pugi::xml_document& doc, const fs::path& file, const char* root) {
     std::error_code ec;
     if (!fs::is_regular_file(file, ec))
         throw MissingFileError("Die Datei \"" + file.string() + "\" fehlt.");
     loadXmlFromString(doc, readFileBytes(file), file.string());
+    if (root && std::string_view(doc.document_element().name()) != root)
+        throw Error("Die Datei \"" + file.string() + "\" ist fehlerhaft: Ihr Wurzelelement heißt \"" +
+                    doc.document_element().name() + "\" statt \"" + root + "\".");
 }
 
 std::string renderXml(const pugi::xml_document& doc, const XmlFormat& format) {

@@ -33,7 +33,9 @@ const XmlFormat& xmlFormat(XmlKind kind);
 
 // Loads an XML file keeping its declaration, comments and attribute order. A missing or malformed
 // file throws ms::Error naming the file.
-void loadXml(pugi::xml_document& doc, const std::filesystem::path& file);
+// With `root` given, a document element of another name is refused the same way: a file in its place
+// that is XML but not the expected file.
+void loadXml(pugi::xml_document& doc, const std::filesystem::path& file, const char* root = nullptr);
 void loadXmlFromString(pugi::xml_document& doc, const std::string& text, const std::string& nameForErrors);
 
 // The bytes of a document in the given format.

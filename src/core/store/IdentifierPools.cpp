@@ -34,7 +34,7 @@ constexpr int kOrgGuid = 2;
 class Pool {
 public:
     explicit Pool(fs::path file) : m_file(std::move(file)) {
-        loadXml(m_doc, m_file);
+        loadXml(m_doc, m_file, kPoolRoot);
         for (pugi::xml_node entry : m_doc.document_element().children()) {
             if (entry.type() != pugi::node_element)
                 continue;

@@ -29,9 +29,9 @@ Documents& docs() {
     return instance;
 }
 
-DocPtr loaded(const fs::path& file) {
+DocPtr loaded(const fs::path& file, const char* root) {
     auto doc = std::make_shared<pugi::xml_document>();
-    loadXml(*doc, file);
+    loadXml(*doc, file, root);
     return doc;
 }
 
@@ -74,12 +74,12 @@ const std::vector<pugi::xml_node>& ProjectileNodes() { return docs().projectileN
 
 void OpenSharedDocuments(const fs::path& xmlaDir) {
     // Start-up order; all are read before the first one is installed.
-    DocPtr shipFull = loaded(xmlaDir / kShipFullFile);
-    DocPtr shipFullOrg = loaded(findCaseInsensitive(xmlaDir, kShipFullOrgFile));
-    DocPtr shipIndex = loaded(xmlaDir / kShipIndexFile);
-    DocPtr productList = loaded(xmlaDir / kProductListFile);
-    DocPtr projectileList = loaded(xmlaDir / kProjectileListFile);
-    DocPtr help = loaded(xmlaDir / kHelpFile);
+    DocPtr shipFull = loaded(xmlaDir / kShipFullFile, kShipFullRoot);
+    DocPtr shipFullOrg = loaded(findCaseInsensitive(xmlaDir, kShipFullOrgFile), kShipFullRoot);
+    DocPtr shipIndex = loaded(xmlaDir / kShipIndexFile, kShipIndexRoot);
+    DocPtr productList = loaded(xmlaDir / kProductListFile, kProductListRoot);
+    DocPtr projectileList = loaded(xmlaDir / kProjectileListFile, kProjectileListRoot);
+    DocPtr help = loaded(xmlaDir / kHelpFile, kHelpRoot);
 
     Documents& d = docs();
     d.shipFull = std::move(shipFull);
@@ -92,18 +92,18 @@ void OpenSharedDocuments(const fs::path& xmlaDir) {
 }
 
 void ReloadShipIndexDoc(const fs::path& xmlaDir) {
-    DocPtr index = loaded(xmlaDir / kShipIndexFile);
+    DocPtr index = loaded(xmlaDir / kShipIndexFile, kShipIndexRoot);
     // The old index stays alive as long as CurrentShipNodes refers to it.
     docs().shipIndex = std::move(index);
 }
 
-void ReloadShipFullDoc(const fs::path& xmlaDir) { docs().shipFull = loaded(xmlaDir / kShipFullFile); }
+void ReloadShipFullDoc(const fs::path& xmlaDir) { docs().shipFull = loaded(xmlaDir / kShipFullFile, kShipFullRoot); }
 
 // Declared with the record store, whose operation it is; it lives here beside the documents.
 void ReloadShipDocuments(const fs::path& xmlaDir) {
-    DocPtr shipFull = loaded(xmlaDir / kShipFullFile);
-    DocPtr shipFullOrg = loaded(findCaseInsensitive(xmlaDir, kShipFullOrgFile));
-    DocPtr shipIndex = loaded(xmlaDir / kShipIndexFile);
+    DocPtr shipFull = loaded(xmlaDir / kShipFullFile, kShipFullRoot);
+    DocPtr shipFullOrg = loaded(findCaseInsensitive(xmlaDir, kShipFullOrgFile), kShipFullRoot);
+    DocPtr shipIndex = loaded(xmlaDir / kShipIndexFile, kShipIndexRoot);
     Documents& d = docs();
     d.shipFull = std::move(shipFull);
     d.shipFullOrg = std::move(shipFullOrg);

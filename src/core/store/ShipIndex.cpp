@@ -177,7 +177,7 @@ std::string ShipPictureName(pugi::xml_node ship) {
     return icon;
 }
 
-void LoadShipIndex(pugi::xml_document& doc, const fs::path& xmlaDir) { loadXml(doc, xmlaDir / kShipIndexFile); }
+void LoadShipIndex(pugi::xml_document& doc, const fs::path& xmlaDir) { loadXml(doc, xmlaDir / kShipIndexFile, kShipIndexRoot); }
 
 void SaveShipIndex(const pugi::xml_document& doc, const fs::path& xmlaDir) {
     saveXml(doc, xmlaDir / kShipIndexFile, XmlKind::ShipIndex);

@@ -14,4 +14,12 @@ inline constexpr const char* kShipPoolFile = "NewShipGUIDS.xml";
 inline constexpr const char* kTextPoolFile = "NewTextGUIDS.xml";
 inline constexpr const char* kTriggerPoolFile = "NewTriggerGUIDS.xml";
 
+// Their document elements; a file with another one is refused when it is loaded.
+inline constexpr const char* kShipFullRoot = "AssetList";
+inline constexpr const char* kShipIndexRoot = "Ships";
+inline constexpr const char* kPoolRoot = "GUID";
+inline constexpr const char* kProductListRoot = "Productlist";
+inline constexpr const char* kProjectileListRoot = "Projectiles";
+inline constexpr const char* kHelpRoot = "TextExport";
+
 } // namespace ms

@@ -138,6 +138,11 @@ TEST(ModInfoFile, StaysValidWhateverTheNameAndSummaryHold) {
               "Marvessa Spantora : a\tb\r\nc");
     EXPECT_NE(bytes.find("a\\tb\\r\\nc\\u0002\","), std::string::npos);
     EXPECT_EQ(crlfLines(bytes).size(), 44u);
+    // The fuzzing seed with a NUL, control characters and U+2028 comes back unchanged.
+    const std::string controls("N\0m/e\x1f\x7f\xe2\x80\xa8", 10);
+    const std::string again = ms::ModInfoFile({"9", controls, "", ""});
+    EXPECT_TRUE(mstest::checkStrictJson(again).ok);
+    EXPECT_EQ(mstest::jsonString(again, "ModName", "German"), controls);
 }
 
 } // namespace

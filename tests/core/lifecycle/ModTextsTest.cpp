@@ -33,6 +33,9 @@ TEST(ShipTextsFile, TextsCarryNothingThatBreaksTheXml) {
     EXPECT_EQ(ms::XmlElementText("a&amp;<b>"), "a&amp;amp;&lt;b&gt;");
     // Quotes need no reference inside an element; control characters cannot be written at all.
     EXPECT_EQ(ms::XmlElementText("\"x\" 'y'\x01\x1f\tz"), "\"x\" 'y'\tz");
+    // Found by fuzzing: U+FFFE and U+FFFF are no XML characters; U+FFFD and what follows stay.
+    EXPECT_EQ(ms::XmlElementText("D\xEF\xBF\xBE\xEF\xBF\xBF\tx\xEF\xBF\xBD\xEF\xBF"),
+              "D\tx\xEF\xBF\xBD\xEF\xBF");
 }
 
 TEST(ShipTexts, WrittenBelowTheModFolderCreatingItsFolders) {
