@@ -3,6 +3,7 @@
 #include "shell/Environment.h"
 
 #include <cctype>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -54,6 +55,7 @@ bool isProcessFolder(const std::string& name) {
 struct ProcessStat {
     std::string comm;
     std::string started;
+    bool kernelThread = false;
 };
 
 ProcessStat readStat(const fs::path& dir) {
@@ -64,14 +66,23 @@ ProcessStat readStat(const fs::path& dir) {
         return {};
     ProcessStat result{stat.substr(open + 1, close - open - 1), {}};
     std::istringstream fields(stat.substr(close + 1));
-    for (int i = 0; i < 20 && fields >> result.started; ++i) {
-    }
+    constexpr unsigned long kernelThreadFlag = 0x00200000; // PF_KTHREAD
+    for (int i = 1; i <= 20 && fields >> result.started; ++i)
+        if (i == 7)
+            result.kernelThread = (std::strtoul(result.started.c_str(), nullptr, 10) & kernelThreadFlag) != 0;
     return result;
 }
 
 // The executable link and argv[0] of a process, which only change together with its command name
-// (an exec, or a Windows emulation naming itself after the program it loaded).
-bool executableMatches(const fs::path& dir, std::string_view exeName) {
+// (an exec, or a Windows emulation naming itself after the program it loaded). `settled` is false
+// while the process has no arguments yet: in the middle of an exec the new command name is set
+// before the new arguments are in place, so that answer must be asked again.
+struct ExecutableVerdict {
+    bool matches = false;
+    bool settled = true;
+};
+
+ExecutableVerdict executableMatches(const fs::path& dir, std::string_view exeName) {
     std::error_code ec;
     std::string exe = fs::read_symlink(dir / "exe", ec).string();
     if (!ec) {
@@ -79,12 +90,13 @@ bool executableMatches(const fs::path& dir, std::string_view exeName) {
         if (exe.size() > deleted.size() && exe.ends_with(deleted))
             exe.resize(exe.size() - deleted.size());
         if (equalsIgnoreCase(withoutPath(exe), exeName))
-            return true;
+            return {true, true};
     }
     const std::string cmdline = readSmallFile(dir / "cmdline");
     const std::string_view argv0(cmdline.c_str()); // up to the first NUL
-    return !argv0.empty() &&
-           (equalsIgnoreCase(argv0, exeName) || equalsIgnoreCase(withoutPath(argv0), exeName));
+    if (argv0.empty())
+        return {false, false};
+    return {equalsIgnoreCase(argv0, exeName) || equalsIgnoreCase(withoutPath(argv0), exeName), true};
 }
 
 // What the last scan found out per process, so that a quiet system costs one small read per
@@ -93,6 +105,7 @@ bool executableMatches(const fs::path& dir, std::string_view exeName) {
 struct KnownProcess {
     ProcessStat stat;
     bool matches = false;
+    bool settled = true;
 };
 
 struct ScanMemory {
@@ -125,11 +138,18 @@ bool IsProcessRunning(std::string_view exeName) {
         const std::string& comm = known.stat.comm;
         if (comm.size() < commLimit && equalsIgnoreCase(comm, exeName)) {
             known.matches = true;
-        } else {
+        } else if (!known.stat.kernelThread) {
             const auto before = memory.processes.find(pid);
-            const bool same = before != memory.processes.end() && before->second.stat.comm == comm &&
+            const bool same = before != memory.processes.end() && before->second.settled &&
+                              before->second.stat.comm == comm &&
                               before->second.stat.started == known.stat.started;
-            known.matches = same ? before->second.matches : executableMatches(it->path(), exeName);
+            if (same) {
+                known.matches = before->second.matches;
+            } else {
+                const ExecutableVerdict verdict = executableMatches(it->path(), exeName);
+                known.matches = verdict.matches;
+                known.settled = verdict.settled;
+            }
         }
         running = running || known.matches;
         seen.emplace(std::move(pid), std::move(known));
