@@ -214,14 +214,11 @@ bool isStagedCopy(const fs::path& p) {
            name.find_first_not_of("0123456789", tmp + 4) == std::string::npos;
 }
 
-void removeStagedCopiesBelow(const fs::path& root) {
+void findStagedCopiesBelow(const fs::path& root, std::vector<fs::path>& found) {
     std::error_code ec;
-    std::vector<fs::path> found;
     for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec))
         if (isStagedCopy(it->path()) && it->is_regular_file(ec))
             found.push_back(it->path());
-    for (const fs::path& p : found)
-        fs::remove(p, ec);
 }
 
 // A name beside `target` that nothing uses, out of every reader's sight.
@@ -353,12 +350,20 @@ JournalRecovery CompletePendingJournal(const fs::path& xmlaDir) {
     if (xmlaDir.empty() || !fs::is_directory(xmlaDir, ec))
         return JournalRecovery::None;
     const JournalRecovery recovery = completeJournalFile(xmlaDir);
-    removeStagedCopiesBelow(xmlaDir);
-    if (!env().modLocation.empty())
-        for (fs::directory_iterator it(env().modLocation, ec), end; !ec && it != end; it.increment(ec))
-            if (it->path().filename().string().find("[Spantora]") != std::string::npos)
-                removeStagedCopiesBelow(it->path());
+    for (const fs::path& p : FindLeftoverCopies(xmlaDir, env().modLocation))
+        fs::remove(p, ec);
     return recovery;
+}
+
+std::vector<fs::path> FindLeftoverCopies(const fs::path& xmlaDir, const fs::path& modLocation) {
+    std::vector<fs::path> found;
+    findStagedCopiesBelow(xmlaDir, found);
+    std::error_code ec;
+    if (!modLocation.empty())
+        for (fs::directory_iterator it(modLocation, ec), end; !ec && it != end; it.increment(ec))
+            if (it->path().filename().string().find("[Spantora]") != std::string::npos)
+                findStagedCopiesBelow(it->path(), found);
+    return found;
 }
 
 void RemoveJournaled(const fs::path& xmlaDir, const fs::path& target) {

@@ -89,6 +89,11 @@ enum class JournalRecovery {
 // (env().modLocation). Throws ms::Error when a step of the journal cannot be carried out.
 JournalRecovery CompletePendingJournal(const std::filesystem::path& xmlaDir);
 
+// Copies aside and temporary files of atomic writes that an interrupted operation left in the data
+// directory and in the "[Spantora]" folders of `modLocation` (which may be empty).
+std::vector<std::filesystem::path> FindLeftoverCopies(const std::filesystem::path& xmlaDir,
+                                                      const std::filesystem::path& modLocation);
+
 // Removes a file or folder through a journal of its own: it is gone or still whole after a crash.
 void RemoveJournaled(const std::filesystem::path& xmlaDir, const std::filesystem::path& target);
 
