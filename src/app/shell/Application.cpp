@@ -1,6 +1,7 @@
 #include "shell/Application.h"
 
 #include "mainwindow/TMainForm.h"
+#include "shell/ConsistencyCommand.h"
 #include "shell/GermanTranslations.h"
 #include "shell/Resources.h"
 #include "shell/SingleInstance.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <clocale>
 #include <memory>
+#include <string_view>
 
 namespace ms::gui {
 
@@ -24,6 +26,10 @@ std::unique_ptr<QWidget> makeShell(const char* objectName) {
 } // namespace
 
 int runApplication(int argc, char** argv) {
+    // "--check" reports on the data without a window, for players who edited files by hand.
+    if (argc > 1 && std::string_view(argv[1]) == "--check")
+        return RunConsistencyCheckCommand(argc, argv);
+
     QApplication app(argc, argv);
     // QApplication switches LC_NUMERIC to the user's locale; the data files always use ".".
     std::setlocale(LC_NUMERIC, "C");

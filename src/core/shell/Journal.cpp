@@ -157,6 +157,22 @@ void checkFeasible(const Journal::Entry& e) {
                     "\" kann nicht angelegt werden: " + systemErrorText(EEXIST));
 }
 
+// Carries out the entries not yet done. The steps run in order, so an entry whose copy or folder
+// aside is gone proves every earlier one done: a removal before it is not repeated, as its name
+// may already belong to what a later entry moved in.
+void applyRemaining(const std::vector<Journal::Entry>& entries) {
+    size_t start = 0;
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].kind != Journal::Entry::Remove && !present(entries[i].from))
+            start = i + 1;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (i >= start)
+            apply(entries[i]);
+        else if (entries[i].kind == Journal::Entry::Remove && present(entries[i].to))
+            removeOrFail(entries[i].to);
+    }
+}
+
 bool stagedComplete(const Journal::Entry& e) {
     if (e.kind != Journal::Entry::File || !present(e.from))
         return true;
@@ -189,8 +205,7 @@ JournalRecovery completeJournalFile(const fs::path& xmlaDir) {
     for (const Journal::Entry& e : entries)
         complete = complete && stagedComplete(e);
     if (complete)
-        for (const Journal::Entry& e : entries)
-            apply(e);
+        applyRemaining(entries);
     else
         discardStaged(entries);
     std::error_code ec;
@@ -339,8 +354,7 @@ void Journal::commit() {
     }
     // Written: from now on the change counts, and a failing step is finished later.
     m_done = true;
-    for (const Entry& e : m_entries)
-        apply(e);
+    applyRemaining(m_entries);
     std::error_code ec;
     fs::remove(file, ec);
 }

@@ -140,6 +140,19 @@ TEST_F(JournalTest, StartUpCompletesAJournalWhoseRenamesHadBegun) {
     EXPECT_EQ(readFile(b), "new b");
 }
 
+TEST_F(JournalTest, StartUpKeepsAFolderThatTookTheNameOfARemovedOne) {
+    // A mod rewritten under its own name: the old folder went, the new one moved in, then the crash.
+    const fs::path mod = dir / "mods" / "[Spantora] Neu (1)";
+    writeFile(mod / "f", "new");
+    writeFile(dir / "mods" / ".Spantora-Sicherung 1 0" / "f", "old");
+    writeJournal("Marvessa Spantora Journal 1\nEntfernen\t" + mod.string() + "\t" +
+                 (dir / "mods" / ".Spantora-Sicherung 1 0").string() + "\nOrdner\t" +
+                 (dir / "mods" / ".Spantora-Aktivierung 1").string() + "\t" + mod.string() + "\nEnde\n");
+    EXPECT_EQ(ms::CompletePendingJournal(dir.path()), ms::JournalRecovery::Completed);
+    EXPECT_EQ(readFile(mod / "f"), "new");
+    EXPECT_FALSE(fs::exists(dir / "mods" / ".Spantora-Sicherung 1 0"));
+}
+
 TEST_F(JournalTest, StartUpRemovesCopiesAsideWithoutAJournal) {
     const fs::path yardFile = dir / "mods" / "[Spantora] Werft" / "data" / "assets.xml";
     writeFile(yardFile, "menu");
