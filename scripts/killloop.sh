@@ -42,6 +42,6 @@ for ((cycle = 1; cycle <= CYCLES; cycle++)); do
     *"Journal zurückgerollt"*) rolledBack=$((rolledBack + 1)) ;;
     esac
 done
-echo "Zyklen: $CYCLES, Prüfung gehalten: $held, Operationen (gestartet): $operations," \
+echo "Zyklen: $CYCLES, Prüfung gehalten: $held, ausgeführte Operationen: $operations," \
      "Journale beim Neustart abgeschlossen: $completed, zurückgerollt: $rolledBack"
 [ "$held" -eq "$CYCLES" ]
