@@ -22,6 +22,10 @@ struct Operation {
     bool allOrNothing = true;
 };
 
+void PrintTo(const Operation& op, std::ostream* os) {
+    *os << op.name;
+}
+
 class WriteFailureTest : public ReliabilityTest, public ::testing::WithParamInterface<Operation> {
   public:
     void TearDown() override { ms::setAtomicWriteFailureAt(-1); }
