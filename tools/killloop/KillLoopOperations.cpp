@@ -2,6 +2,7 @@
 
 #include "lifecycle/ModExport.h"
 #include "lifecycle/ShipCreation.h"
+#include "lifecycle/ShipDesign.h"
 #include "lifecycle/ShipFormLoader.h"
 #include "lifecycle/ShipRemoval.h"
 #include "lifecycle/ShipSave.h"
@@ -102,6 +103,17 @@ void remove(std::mt19937& random) {
         ms::DeleteShip(pick(all, random));
 }
 
+// A new ship's design saved and loaded again as another new ship.
+void design(std::mt19937& random) {
+    const std::vector<std::string> all = ships(true);
+    if (all.empty())
+        return;
+    const std::filesystem::path file = ms::env().xmlaDir.parent_path() / "Entwurf.spantora";
+    ms::SaveShipDesign(ms::env().xmlaDir, pick(all, random), file);
+    SilentSink sink;
+    ms::LoadShipDesign(ms::env().xmlaDir, file, sink);
+}
+
 const ms::YardRow& yard(std::mt19937& random) {
     return ms::YardTable()[random() % ms::YardTable().size()];
 }
@@ -137,6 +149,7 @@ std::string RunRandomOperation(std::mt19937& random) {
         {"activate", 4, activate},
         {"deactivate", 2, deactivate},
         {"delete", 2, remove},
+        {"design", 2, design},
         {"yard", 6, toggleYard},
         {"rename", 1, renameYard},
         {"factory", 1, [](std::mt19937&) { ms::ToggleSailWeavingFactory(); }},

@@ -20,9 +20,9 @@ constexpr int ImageSize = 64;
 constexpr int FrameWidth = 3;
 } // namespace
 
-BasePanel::BasePanel(QWidget* parent)
+BasePanel::BasePanel(QWidget* parent, PanelUse use)
     : DataPanel(parent, QStringLiteral("BasePanel"), QStringLiteral("Basisdaten"),
-                QStringLiteral("ImagePanelNameBase"), QStringLiteral("300")) {
+                QStringLiteral("ImagePanelNameBase"), QStringLiteral("300"), use) {
     auto* nameCaption = new QLabel(QStringLiteral("Schiffsname"), this);
     nameCaption->setObjectName(QStringLiteral("NewShipNameLabel"));
     nameCaption->setGeometry(Margin, 40, 300, 22);
@@ -47,8 +47,9 @@ BasePanel::BasePanel(QWidget* parent)
     options->setGeometry(Margin, 230, Width - 2 * Margin, 290);
     setHelpNumber(options, QStringLiteral("452"));
 
-    auto* row = new FieldRow(options, QStringLiteral("WorkAmountPanel"), QStringLiteral("Baufreigabe ab"),
-                             QStringLiteral("WorkAmount"), QStringLiteral("WorkForceDot"));
+    auto* row =
+        new FieldRow(options, QStringLiteral("WorkAmountPanel"), QStringLiteral("Baufreigabe ab"),
+                     QStringLiteral("WorkAmount"), editing() ? QStringLiteral("WorkForceDot") : QString());
     row->move(0, 0);
     auto* levelLabel = new QLabel(options);
     levelLabel->setObjectName(QStringLiteral("WorkForceLabel"));
@@ -76,7 +77,11 @@ BasePanel::BasePanel(QWidget* parent)
         frame->hide();
 
         auto* image = new QPushButton(options);
-        image->setObjectName(QString::fromLatin1(LevelImages[i]));
+        QString imageName = QString::fromLatin1(LevelImages[i]);
+        // The comparison window names the Jorlanero and Obrero images in the singular.
+        if (!editing() && imageName.endsWith(QLatin1String("os")))
+            imageName.chop(1);
+        image->setObjectName(imageName);
         image->setFlat(true);
         image->setGeometry(left, top, ImageSize, ImageSize);
         // A locked (template) panel keeps the pictures in colour; only the click is off.

@@ -11,7 +11,7 @@ namespace ms::gui {
 class BasePanel : public DataPanel {
     Q_OBJECT
   public:
-    explicit BasePanel(QWidget* parent);
+    explicit BasePanel(QWidget* parent, PanelUse use = PanelUse::Editing);
 
     void setLocked(bool locked) override;
     // Frames the picture of the level and hides the other frames (none for an unknown level).

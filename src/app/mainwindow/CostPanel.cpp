@@ -16,9 +16,9 @@ constexpr int IconSize = 36;
 constexpr int AmountWidth = 64; // leaves room for the picker button and the marker
 } // namespace
 
-CostPanel::CostPanel(QWidget* parent)
+CostPanel::CostPanel(QWidget* parent, PanelUse use)
     : DataPanel(parent, QStringLiteral("CostPanel"), QStringLiteral("Baukosten"),
-                QStringLiteral("ImagePanelNameCost"), QStringLiteral("301")) {
+                QStringLiteral("ImagePanelNameCost"), QStringLiteral("301"), use) {
     for (int k = 0; k < Rows; ++k) {
         const QString n = QString::number(k);
         auto* row = new QWidget(this);
@@ -40,6 +40,12 @@ CostPanel::CostPanel(QWidget* parent)
         auto* amount = new NumberField(*spec, row);
         amount->setGeometry(FieldRow::FieldLeft, 10, AmountWidth, 26);
 
+        auto* guid = new QLabel(QStringLiteral("0"), row);
+        guid->setObjectName(QStringLiteral("CostGUID") + n);
+        guid->hide();
+        if (!editing())
+            continue;
+
         auto* picker = new QPushButton(row);
         picker->setObjectName(QStringLiteral("ChangeCostImage") + n);
         picker->setFlat(true);
@@ -49,11 +55,7 @@ CostPanel::CostPanel(QWidget* parent)
         connect(picker, &QPushButton::clicked, this, [this, k] { emit pickerRequested(k); });
         m_pickerButtons.append(picker);
 
-        createMarker(row, QStringLiteral("CostDot") + n, FieldRow::FieldLeft + AmountWidth + 32, 15);
-
-        auto* guid = new QLabel(QStringLiteral("0"), row);
-        guid->setObjectName(QStringLiteral("CostGUID") + n);
-        guid->hide();
+        addMarker(row, QStringLiteral("CostDot") + n, FieldRow::FieldLeft + AmountWidth + 32, 15);
     }
     setPickerButtonPicture(QStringLiteral("BrownArrow"));
 
@@ -62,7 +64,8 @@ CostPanel::CostPanel(QWidget* parent)
                              QStringLiteral("InfluenceCostDot"));
     // Same column as the amounts above.
     influence->field()->resize(AmountWidth, influence->field()->height());
-    influence->dot()->move(FieldRow::FieldLeft + AmountWidth + 32, influence->dot()->y());
+    if (QLabel* dot = influence->dot())
+        dot->move(FieldRow::FieldLeft + AmountWidth + 32, dot->y());
 }
 
 void CostPanel::setLocked(bool locked) {
@@ -77,9 +80,16 @@ void CostPanel::setPickerButtonsEnabled(bool enabled) {
 }
 
 void CostPanel::setPickerButtonPicture(const QString& pictureName) {
-    const QIcon icon = ImageCollection::icon(pictureName);
-    for (QPushButton* picker : m_pickerButtons)
-        picker->setIcon(icon);
+    for (int row = 0; row < m_pickerButtons.size(); ++row)
+        setPickerButtonPicture(row, pictureName);
+}
+
+void CostPanel::setPickerButtonPicture(int row, const QString& pictureName) {
+    QPushButton* picker = m_pickerButtons.value(row);
+    if (!picker)
+        return;
+    picker->setIcon(ImageCollection::icon(pictureName));
+    picker->setProperty("pictureName", pictureName);
 }
 
 } // namespace ms::gui

@@ -10,8 +10,8 @@
 namespace ms::gui {
 
 DataPanel::DataPanel(QWidget* parent, const QString& name, const QString& heading, const QString& openerName,
-                     const QString& helpNumber)
-    : QFrame(parent) {
+                     const QString& helpNumber, PanelUse use)
+    : QFrame(parent), m_use(use) {
     setObjectName(name);
     setHelpNumber(this, helpNumber);
     setFixedSize(Width, Height);
@@ -25,14 +25,27 @@ DataPanel::DataPanel(QWidget* parent, const QString& name, const QString& headin
     setPalette(pal);
 
     addHeading(Margin, heading);
+    if (!editing())
+        return;
 
     m_opener = new QPushButton(this);
     m_opener->setObjectName(openerName);
     m_opener->setFlat(true);
     m_opener->setGeometry(Width - Margin - 30, Margin - 2, 30, 30);
-    m_opener->setIcon(ImageCollection::icon(QStringLiteral("BrownList")));
     m_opener->setIconSize(QSize(26, 26));
     m_opener->setFocusPolicy(Qt::NoFocus);
+    setOpenerPicture(QStringLiteral("BrownList"));
+}
+
+void DataPanel::setOpenerPicture(const QString& pictureName) {
+    if (!m_opener)
+        return;
+    m_opener->setIcon(ImageCollection::icon(pictureName));
+    m_opener->setProperty("pictureName", pictureName);
+}
+
+QLabel* DataPanel::addMarker(QWidget* parent, const QString& name, int x, int y) {
+    return editing() ? createMarker(parent, name, x, y) : nullptr;
 }
 
 QLabel* DataPanel::addHeading(int top, const QString& text) {
@@ -54,7 +67,7 @@ QLabel* DataPanel::addHiddenField(const QString& name) {
 
 FieldRow* DataPanel::addRow(int top, const QString& rowName, const QString& caption, const QString& fieldName,
                             const QString& dotName, const QString& helpNumber) {
-    auto* row = new FieldRow(this, rowName, caption, fieldName, dotName, helpNumber);
+    auto* row = new FieldRow(this, rowName, caption, fieldName, editing() ? dotName : QString(), helpNumber);
     row->move(Margin, top);
     return row;
 }
@@ -66,7 +79,8 @@ QList<NumberField*> DataPanel::numberFields() const {
 void DataPanel::setLocked(bool locked) {
     for (NumberField* field : numberFields())
         field->setLocked(locked);
-    m_opener->setVisible(!locked);
+    if (m_opener)
+        m_opener->setVisible(!locked);
 }
 
 } // namespace ms::gui

@@ -25,9 +25,9 @@ QLabel* text(QWidget* parent, const QString& name, int x, int y, int width, Qt::
 }
 } // namespace
 
-DetailPanel::DetailPanel(QWidget* parent)
+DetailPanel::DetailPanel(QWidget* parent, PanelUse use)
     : DataPanel(parent, QStringLiteral("DetailPanel"), QStringLiteral("Details  "),
-                QStringLiteral("ImagePanelNameDetail"), QStringLiteral("303")) {
+                QStringLiteral("ImagePanelNameDetail"), QStringLiteral("303"), use) {
     auto* speed =
         addRow(42, QStringLiteral("ForwardSpeedPanel"), QStringLiteral("Geschwindigkeit Faktor"),
                QStringLiteral("ForwardSpeed"), QStringLiteral("ForwardSpeedDot"), QStringLiteral("420"));

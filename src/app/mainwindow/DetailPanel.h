@@ -11,7 +11,7 @@ class FieldRow;
 class DetailPanel : public DataPanel {
     Q_OBJECT
   public:
-    explicit DetailPanel(QWidget* parent);
+    explicit DetailPanel(QWidget* parent, PanelUse use = PanelUse::Editing);
 
     // Sail pictures and the minimum speed for sailing ships, the steam picture for steamships;
     // another propulsion leaves everything as it was.

@@ -6,9 +6,9 @@
 
 namespace ms::gui {
 
-ExpeditionPanel::ExpeditionPanel(QWidget* parent)
+ExpeditionPanel::ExpeditionPanel(QWidget* parent, PanelUse use)
     : DataPanel(parent, QStringLiteral("ExpeditionPanel"), QStringLiteral("Expeditionsmerkmale"),
-                QStringLiteral("ImagePanelNameExpedition"), QStringLiteral("302")) {
+                QStringLiteral("ImagePanelNameExpedition"), QStringLiteral("302"), use) {
     struct Value {
         const char* field;
         const char* caption;

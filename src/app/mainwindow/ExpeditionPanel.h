@@ -8,7 +8,7 @@ namespace ms::gui {
 class ExpeditionPanel : public DataPanel {
     Q_OBJECT
   public:
-    explicit ExpeditionPanel(QWidget* parent);
+    explicit ExpeditionPanel(QWidget* parent, PanelUse use = PanelUse::Editing);
 };
 
 } // namespace ms::gui

@@ -40,7 +40,8 @@ FieldRow::FieldRow(QWidget* parent, const QString& rowName, const QString& capti
     m_field->setObjectName(fieldName);
     m_field->setGeometry(FieldLeft, 4, FieldWidth, Height - 8);
 
-    m_dot = createMarker(this, dotName, FieldLeft + FieldWidth + 6, (Height - 16) / 2);
+    if (!dotName.isEmpty())
+        m_dot = createMarker(this, dotName, FieldLeft + FieldWidth + 6, (Height - 16) / 2);
 }
 
 } // namespace ms::gui

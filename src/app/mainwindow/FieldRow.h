@@ -14,7 +14,8 @@ class FieldRow : public QWidget {
     Q_OBJECT
   public:
     // `rowName` names the row panel, `fieldName` the number field (its bounds come from the core),
-    // `dotName` the marker. An empty help number leaves the help to the enclosing panel.
+    // `dotName` the marker (none when empty). An empty help number leaves the help to the enclosing
+    // panel.
     FieldRow(QWidget* parent, const QString& rowName, const QString& caption, const QString& fieldName,
              const QString& dotName, const QString& helpNumber = {});
 

@@ -312,15 +312,7 @@ void TMainForm::ShowShip() {
 void TMainForm::PanelBtnClick(Panel panel) {
     hideYardSelectionPanel();
     m_costPanel->setPickerButtonsEnabled(selectedCategory() == NewShipsCategory);
-    if (m_productPicker && m_productPicker->isVisible()) {
-        m_productPicker->close();
-        m_costPanel->setPickerButtonPicture(QStringLiteral("BrownArrow"));
-    }
-    if (m_comparison && m_comparison->isVisible()) {
-        m_comparison->close();
-        for (DataPanel* p : m_panels)
-            p->opener()->setIcon(ImageCollection::icon(QStringLiteral("BrownList")));
-    }
+    closeSideWindows();
     for (size_t i = 0; i < m_panels.size(); ++i)
         m_panels[i]->setVisible(static_cast<int>(i) == panel);
     m_panels[static_cast<size_t>(panel)]->raise();
@@ -381,6 +373,12 @@ void TMainForm::SetWeaponPanelClick() {
 void TMainForm::WeaponProjectileTypeComboClick(int index) {
     applyEdit([&](bool newShips) {
         return ms::WeaponProjectileTypeComboClick(m_form, index, m_templateValues, newShips);
+    });
+}
+
+void TMainForm::PickProduct(int row, const QString& productGuid) {
+    applyEdit([&](bool newShips) {
+        return ms::PickProduct(m_form, row, productGuid.toStdString(), m_templateValues, newShips);
     });
 }
 

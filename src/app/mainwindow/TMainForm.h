@@ -34,7 +34,10 @@ class DetailPanel;
 class ExpeditionPanel;
 class FormBinding;
 class MainFormHelp;
+class TOrgDataForm;
+class TProductForm;
 class TShipYardForm;
+class TShortCutForm;
 class WeaponPanel;
 
 // The main window: ship categories, the ships of a category, the shown ship's picture and state,
@@ -85,6 +88,12 @@ class TMainForm : public QWidget {
     // Recomputes the markers from the window's fields (also when the product picker closes).
     void UpdateChangeMarkers();
 
+    // The side windows: the product picker for a cost row, its pick, and the template comparison
+    // of a panel (shown, or hidden when it is shown).
+    void ChangeCostClick(int row);
+    void PickProduct(int row, const QString& productGuid);
+    void ShowOrgDataFormClick(Panel panel);
+
     // Context help.
     bool ShowHelpText(const QString& helpNumber);
     // The help timer's work for one mouse position in client coordinates.
@@ -100,10 +109,12 @@ class TMainForm : public QWidget {
     const ms::ShipForm& shipForm() const { return m_form; }
     const ms::TemplateValues& templateValues() const { return m_templateValues; }
     // The side windows whose visibility locks the lists (product picker, template comparison).
-    void setSideWindows(QWidget* productPicker, QWidget* comparison);
+    void setSideWindows(TProductForm* productPicker, TOrgDataForm* comparison);
 
     // The shipyard window of a region (0 old world, 1 new world, 2 Enbesa), made on first use.
     TShipYardForm* yardForm(int region);
+    // The shipyard overview, made on first use.
+    TShortCutForm* shortCutForm();
     // The yard selection's region buttons: the region's shipyard window, modally.
     void YardSelectionClick(int region);
     // The shutdown step: with "DeleteYard" on, deployed yards without ships go.
@@ -142,6 +153,9 @@ class TMainForm : public QWidget {
     int selectedShipRow() const;
     void refillActivatedMods();
     bool sideWindowVisible() const;
+    void closeSideWindows();
+    // Whenever a side window is hidden: brown arrows and openers, the lists and commands back.
+    void sideWindowClosed();
 
     // Every event handler runs through this: a failure of the core is reported, never fatal.
     template <typename Handler> void guarded(Handler&& handler) {
@@ -168,6 +182,7 @@ class TMainForm : public QWidget {
     void reportRebuildProblems(const std::vector<ms::YardRebuildResult>& results);
 
     std::array<TShipYardForm*, 3> m_yardForms{};
+    TShortCutForm* m_shortCutForm = nullptr; // the yard overview, made on first use
     std::function<bool()> m_deleteYardSetting;
     ms::ShipForm m_form;
     ms::TemplateValues m_templateValues; // of the ship shown, collected by ShowShip
@@ -216,8 +231,8 @@ class TMainForm : public QWidget {
 
     MainFormHelp* m_help = nullptr;
     QTimer* m_isVisibleTimer = nullptr;
-    QPointer<QWidget> m_productPicker;
-    QPointer<QWidget> m_comparison;
+    QPointer<TProductForm> m_productPicker;
+    QPointer<TOrgDataForm> m_comparison;
 };
 
 } // namespace ms::gui

@@ -15,6 +15,7 @@
 #include "store/SharedDocuments.h"
 #include "store/ShipIndex.h"
 #include "yards/TShipYardForm.h"
+#include "yards/TShortCutForm.h"
 #include "yards/YardBuildMenu.h"
 #include "yards/YardDeployment.h"
 
@@ -181,7 +182,15 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void TMainForm::ShortCutBtnClick() {}
+TShortCutForm* TMainForm::shortCutForm() {
+    if (!m_shortCutForm)
+        m_shortCutForm = new TShortCutForm(this);
+    return m_shortCutForm;
+}
+
+void TMainForm::ShortCutBtnClick() {
+    shortCutForm()->open();
+}
 
 void TMainForm::YardSelectionAbortClick() {
     hideYardSelectionPanel();

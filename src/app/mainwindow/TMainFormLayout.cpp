@@ -9,6 +9,7 @@
 #include "mainwindow/MainFormHelp.h"
 #include "mainwindow/MainFormStyle.h"
 #include "mainwindow/NumberField.h"
+#include "mainwindow/ShipDesignMenu.h"
 #include "mainwindow/WeaponPanel.h"
 #include "shell/Environment.h"
 #include "shell/ImageCollection.h"
@@ -84,6 +85,10 @@ void TMainForm::buildWindow() {
         if (!m_filling)
             guarded([this] { ShipViewClick(); });
     });
+    new ShipDesignMenu(m_shipView,
+                       {[this] { return selectedCategory() == NewShipsCategory; },
+                        [this](const std::function<void()>& handler) { guarded(handler); },
+                        [this](const QString& guid) { reselectShip(NewShipsCategory, -1, guid); }});
 
     m_newShipBtn = new QPushButton(QStringLiteral("Neues Schiff erstellen"), this);
     m_newShipBtn->setObjectName(QStringLiteral("NewShipBtn"));

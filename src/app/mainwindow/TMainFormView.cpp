@@ -75,13 +75,4 @@ void TMainForm::hideYardSelectionPanel() {
     m_yardSelectionPanel->hide();
 }
 
-void TMainForm::setSideWindows(QWidget* productPicker, QWidget* comparison) {
-    m_productPicker = productPicker;
-    m_comparison = comparison;
-}
-
-bool TMainForm::sideWindowVisible() const {
-    return (m_productPicker && m_productPicker->isVisible()) || (m_comparison && m_comparison->isVisible());
-}
-
 } // namespace ms::gui

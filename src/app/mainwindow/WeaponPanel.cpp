@@ -4,13 +4,14 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace ms::gui {
 
-WeaponPanel::WeaponPanel(QWidget* parent)
+WeaponPanel::WeaponPanel(QWidget* parent, PanelUse use)
     : DataPanel(parent, QStringLiteral("WeaponPanel"), QStringLiteral("Bewaffnung (defensiv)"),
-                QStringLiteral("ImagePanelNameWeapon"), QStringLiteral("304")) {
+                QStringLiteral("ImagePanelNameWeapon"), QStringLiteral("304"), use) {
     int top = 42;
     addRow(top, QStringLiteral("WeaponMaxHitPointsPanel"), QStringLiteral("Trefferpunkte"),
            QStringLiteral("WeaponMaxHitpoints"), QStringLiteral("WeaponMaxHitPointsDot"),
@@ -30,8 +31,8 @@ WeaponPanel::WeaponPanel(QWidget* parent)
     m_arm->setObjectName(QStringLiteral("SetWeaponPanel"));
     m_arm->setGeometry(Margin, top, FieldRow::FieldLeft + FieldRow::FieldWidth, 30);
     setHelpNumber(m_arm, QStringLiteral("403"));
-    createMarker(this, QStringLiteral("WeaponSetDot"),
-                 Margin + FieldRow::FieldLeft + FieldRow::FieldWidth + 6, top + 7);
+    addMarker(this, QStringLiteral("WeaponSetDot"), Margin + FieldRow::FieldLeft + FieldRow::FieldWidth + 6,
+              top + 7);
     addHiddenField(QStringLiteral("WeaponSet"));
 
     top += 40;
@@ -41,12 +42,19 @@ WeaponPanel::WeaponPanel(QWidget* parent)
     setHelpNumber(typeRow, QStringLiteral("404"));
     auto* typeCaption = new QLabel(QStringLiteral("Waffentyp"), typeRow);
     typeCaption->setGeometry(0, 0, 100, FieldRow::Height);
-    m_projectiles = new QComboBox(typeRow);
-    m_projectiles->setObjectName(QStringLiteral("WeaponProjectileTypeCombo"));
-    m_projectiles->setGeometry(100, 4, FieldRow::FieldLeft + FieldRow::FieldWidth - 100,
-                               FieldRow::Height - 8);
-    createMarker(typeRow, QStringLiteral("WeaponProjectileTypeDot"),
-                 FieldRow::FieldLeft + FieldRow::FieldWidth + 6, (FieldRow::Height - 16) / 2);
+    const QRect typeGeometry(100, 4, FieldRow::FieldLeft + FieldRow::FieldWidth - 100, FieldRow::Height - 8);
+    if (editing()) {
+        m_projectiles = new QComboBox(typeRow);
+        m_projectiles->setObjectName(QStringLiteral("WeaponProjectileTypeCombo"));
+        m_projectiles->setGeometry(typeGeometry);
+    } else {
+        m_projectileName = new QLineEdit(typeRow);
+        m_projectileName->setObjectName(QStringLiteral("WeaponProjectileType"));
+        m_projectileName->setGeometry(typeGeometry);
+        m_projectileName->setReadOnly(true);
+    }
+    addMarker(typeRow, QStringLiteral("WeaponProjectileTypeDot"),
+              FieldRow::FieldLeft + FieldRow::FieldWidth + 6, (FieldRow::Height - 16) / 2);
     addHiddenField(QStringLiteral("WeaponProjectileTypeGUID"));
 
     addRow(top += FieldRow::Height + 4, QStringLiteral("ProjectileCountPanel"),
@@ -69,7 +77,8 @@ WeaponPanel::WeaponPanel(QWidget* parent)
 void WeaponPanel::setLocked(bool locked) {
     DataPanel::setLocked(locked);
     m_arm->setEnabled(!locked);
-    m_projectiles->setEnabled(!locked);
+    if (m_projectiles)
+        m_projectiles->setEnabled(!locked);
 }
 
 } // namespace ms::gui

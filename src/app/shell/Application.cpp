@@ -1,6 +1,8 @@
 #include "shell/Application.h"
 
 #include "mainwindow/TMainForm.h"
+#include "mainwindow/TOrgDataForm.h"
+#include "mainwindow/TProductForm.h"
 #include "shell/ConsistencyCommand.h"
 #include "shell/GermanTranslations.h"
 #include "shell/Resources.h"
@@ -14,16 +16,6 @@
 #include <string_view>
 
 namespace ms::gui {
-
-namespace {
-// Windows whose own features come later are created as named, hidden shells so the creation order
-// (and what each may rely on) is already the final one.
-std::unique_ptr<QWidget> makeShell(const char* objectName) {
-    auto w = std::make_unique<QWidget>();
-    w->setObjectName(QString::fromLatin1(objectName));
-    return w;
-}
-} // namespace
 
 int runApplication(int argc, char** argv) {
     // "--check" reports on the data without a window, for players who edited files by hand.
@@ -46,14 +38,14 @@ int runApplication(int argc, char** argv) {
 
     // The fixed creation order after the main window: product picker, comparison window, old-world
     // yard window, message window, new-world and Enbesa yard windows, yard overview.
-    auto productForm = makeShell("ProductForm");
-    auto orgDataForm = makeShell("OrgDataForm");
-    auto shipYardForm01 = makeShell("ShipYardForm01");
+    TProductForm productForm;
+    TOrgDataForm orgDataForm;
+    mainForm.yardForm(0);
     TMessageForm messageForm(&mainForm);
-    auto shipYardForm02 = makeShell("ShipYardForm02");
-    auto shipYardForm03 = makeShell("ShipYardForm03");
-    auto shortCutForm = makeShell("ShortCutForm");
-    mainForm.setSideWindows(productForm.get(), orgDataForm.get());
+    mainForm.yardForm(1);
+    mainForm.yardForm(2);
+    mainForm.shortCutForm();
+    mainForm.setSideWindows(&productForm, &orgDataForm);
 
     mainForm.show();
     return app.exec();

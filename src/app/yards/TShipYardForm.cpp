@@ -9,6 +9,7 @@
 #include "yards/YardAssignment.h"
 #include "yards/YardBuildMenu.h"
 #include "yards/YardDeployment.h"
+#include "yards/YardShipList.h"
 #include "yards/YardTable.h"
 #include "yards/YardTexts.h"
 
@@ -31,7 +32,6 @@ constexpr int ClientWidth = 1104;
 constexpr int ClientHeight = 742;
 constexpr int PlaceWidth = 56;
 constexpr int PlaceHeight = 55;
-constexpr int ShipPicture = 48;
 constexpr const char* PictureNameProperty = "pictureName";
 
 constexpr YardWindowRegion Regions[] = {
@@ -108,25 +108,12 @@ void TShipYardForm::buildControls() {
         ImageCollection::pixmap(QStringLiteral("YardBackground"), QSize(ClientWidth, ClientHeight)));
     background->lower();
 
-    m_shipView = new QTreeWidget(this);
-    m_shipView->setObjectName(QStringLiteral("ShipView"));
-    m_shipView->setGeometry(16, 56, 330, 670);
-    m_shipView->setColumnCount(4);
-    m_shipView->setHeaderLabels({QStringLiteral("Image"), QStringLiteral("Ship"), QStringLiteral("OnBuild"),
-                                 QStringLiteral("YardPos")});
-    m_shipView->setHeaderHidden(true);
-    m_shipView->setRootIsDecorated(false);
-    m_shipView->setIndentation(0);
-    m_shipView->setIconSize(QSize(ShipPicture, ShipPicture));
-    m_shipView->setColumnWidth(ImageColumn, ShipPicture + 8);
+    m_shipView = makeYardShipList(this, QStringLiteral("ShipView"), QRect(16, 56, 330, 670),
+                                  {QStringLiteral("Image"), QStringLiteral("Ship"), QStringLiteral("OnBuild"),
+                                   QStringLiteral("YardPos")});
     m_shipView->setColumnWidth(ShipColumn, 170);
     m_shipView->setColumnWidth(OnBuildColumn, 60);
     m_shipView->setColumnHidden(YardPosColumn, true); // the sort key: kept, never shown
-    m_shipView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_shipView->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_shipView->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_shipView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_shipView->setWordWrap(true);
     connect(m_shipView, &QTreeWidget::itemDoubleClicked, this,
             [this] { guarded([this] { ToggleYardShip(); }); });
 
@@ -316,16 +303,11 @@ void TShipYardForm::FillYardShipList() {
     clearMenuPlaces();
     const QIcon onBuild = ImageCollection::icon(QStringLiteral("OnBuild"));
     for (const ms::YardListRow& row : ms::YardShipRows(shownYard())) {
-        auto* item = new QTreeWidgetItem(m_shipView);
-        item->setData(ImageColumn, Qt::UserRole, q(row.guid));
-        item->setIcon(ImageColumn, ImageCollection::icon(q(row.picture)));
-        item->setData(ImageColumn, Qt::UserRole + 1, q(row.picture));
-        item->setText(ShipColumn, q(row.name));
+        QTreeWidgetItem* item = addYardShipRow(m_shipView, row);
         item->setText(OnBuildColumn, q(row.flag));
         if (row.flag == "*")
             item->setIcon(OnBuildColumn, onBuild);
         item->setText(YardPosColumn, q(row.yardPos));
-        item->setSizeHint(ImageColumn, QSize(ShipPicture + 8, ShipPicture + 4));
     }
 }
 
@@ -338,6 +320,7 @@ void TShipYardForm::ShowYardBuildMenu() {
         QLabel* place = m_places[i];
         const ms::YardMenuPlace& p = menu[i];
         place->setToolTip(q(p.name));
+        place->setProperty("newShipPicture", p.newShipPicture);
         setPicture(place, q(p.icon), QSize(PlaceWidth, PlaceWidth),
                    p.newShipPicture ? ImageCollection::Set::NewShips : ImageCollection::Set::Standard);
     }

@@ -119,4 +119,29 @@ ChangeMarkers WeaponProjectileTypeComboClick(ShipForm& form, int position, const
     return UpdateChangeMarkers(form, tpl, newShipList);
 }
 
+ChangeMarkers PickProduct(ShipForm& form, int row, std::string_view productGuid, const TemplateValues& tpl,
+                          bool newShipList) {
+    if (row < 0 || row > 6)
+        throw Error("Die Baukostenzeile " + std::to_string(row) + " gibt es nicht.");
+    const std::string n = std::to_string(row);
+    if (productGuid == kRemoveCostProduct) {
+        form.set("CostLabel" + n, "keine Auswahl");
+        form.set("CostGUID" + n, "0");
+        form.set("CostSpin" + n, "0");
+        form.set("CostImage" + n, "NoProduct");
+        return UpdateChangeMarkers(form, tpl, newShipList);
+    }
+    const std::optional<Product> product = FindProduct(productGuid);
+    if (!product)
+        throw Error("Das Produkt " + std::string(productGuid) + " fehlt in der Datei ProductList.xml.");
+    form.set("CostLabel" + n, product->name);
+    form.set("CostGUID" + n, std::string(productGuid));
+    form.set("CostImage" + n, product->icon);
+    // A cleared field counts as no amount: the row would otherwise be saved with a product but no tons.
+    const std::string& amount = form.text("CostSpin" + n);
+    if (amount.find_first_not_of('0') == std::string::npos)
+        form.set("CostSpin" + n, "1");
+    return UpdateChangeMarkers(form, tpl, newShipList);
+}
+
 } // namespace ms

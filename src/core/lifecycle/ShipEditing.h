@@ -44,4 +44,13 @@ void LoadTemplateWeapons(ShipForm& form, std::string_view templateGuid);
 ChangeMarkers WeaponProjectileTypeComboClick(ShipForm& form, int position, const TemplateValues& tpl,
                                              bool newShipList);
 
+// The product picker's pick for cost row `row` (0..6): a product fills CostLabel, CostGUID and
+// CostImage of the row and turns an amount of 0 (or an empty field) into 1, any other amount stays;
+// the red cross kRemoveCostProduct empties the row ("keine Auswahl", "0", amount 0, "NoProduct").
+// Nothing is written to disk. Throws ms::Error for a row outside 0..6 or a product missing from
+// the product list.
+inline constexpr const char* kRemoveCostProduct = "0000000";
+ChangeMarkers PickProduct(ShipForm& form, int row, std::string_view productGuid, const TemplateValues& tpl,
+                          bool newShipList);
+
 } // namespace ms

@@ -43,6 +43,7 @@ const XmlFormat& xmlFormat(XmlKind kind) {
     static const XmlFormat modTexts{true, true, "  ", false};
     static const XmlFormat yardAssets{false, true, "  ", true};
     static const XmlFormat yardTexts{false, true, "  ", true};
+    static const XmlFormat shipDesign{false, true, "  ", true};
     switch (kind) {
     case XmlKind::ShipIndex:
         return shipIndex;
@@ -62,6 +63,8 @@ const XmlFormat& xmlFormat(XmlKind kind) {
         return yardAssets;
     case XmlKind::YardTexts:
         return yardTexts;
+    case XmlKind::ShipDesign:
+        return shipDesign;
     }
     return shipIndex;
 }

@@ -18,13 +18,14 @@ enum class XmlKind {
     ModTexts,       // texts_german.xml of a ship mod
     YardAssets,     // assets.xml of a deployed shipyard mod
     YardTexts,      // texts_german.xml of a deployed shipyard mod
+    ShipDesign,     // a shared ship design (.spantora)
 };
 
 struct XmlFormat {
-    bool byteOrderMark;    // UTF-8 byte-order mark in front of everything
-    bool crlf;             // CR LF line ends (else LF)
-    const char* indent;    // one level of indentation
-    bool keepDeclaration;  // write the document's own declaration node; never invent one
+    bool byteOrderMark;   // UTF-8 byte-order mark in front of everything
+    bool crlf;            // CR LF line ends (else LF)
+    const char* indent;   // one level of indentation
+    bool keepDeclaration; // write the document's own declaration node; never invent one
 };
 
 // The table of file formats: the single place that knows the bytes of each kind.

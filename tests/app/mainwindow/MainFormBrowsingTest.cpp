@@ -1,6 +1,7 @@
 #include "app/mainwindow/MainFormFixture.h"
 
 #include "mainwindow/NumberField.h"
+#include "mainwindow/TProductForm.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -84,7 +85,7 @@ TEST_F(MainFormTest, EmptyCreatedShipsShowNoShipAndTheTimerEnablesCommandsAgain)
 }
 
 TEST_F(MainFormTest, SideWindowLocksListsAndCommands) {
-    QWidget picker;
+    ms::gui::TProductForm picker;
     m_form->setSideWindows(&picker, nullptr);
     selectCategory(3);
     picker.show();

@@ -262,3 +262,34 @@ TEST(ActivationTimestampTest, ShortDateWithFullYearAndLongTimeWithoutZone) {
 
 } // namespace
 } // namespace mstest
+
+namespace mstest {
+namespace {
+
+// Values typed outside the bounds are set to the bound when the field is left, the knots follow
+// what the field shows, and the save takes the settled text instead of refusing the typed one.
+TEST_F(NewShipGuiTest, TypedValuesOutsideTheBoundsSettleBeforeTheSave) {
+    m_form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
+    createSchoonerShip();
+    click("DetailImageBtn");
+    typeInto("ForwardSpeed", QStringLiteral("99"));
+    field("StackLimit")->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(field("ForwardSpeed")->shownText(), QStringLiteral("65,0"));
+    const QString knots = find<QLabel>("ForwardSpeedMaxValue")->text();
+    field("ForwardSpeed")->setShownText(QStringLiteral("64"));
+    EXPECT_NE(find<QLabel>("ForwardSpeedMaxValue")->text(), knots);
+    field("ForwardSpeed")->setShownText(QStringLiteral("65,0"));
+    EXPECT_EQ(find<QLabel>("ForwardSpeedMaxValue")->text(), knots);
+
+    click("BaseImageBtn");
+    typeInto("WorkAmount", QStringLiteral("0")); // still focused when the save reads the fields
+    click("SaveBtn");
+    EXPECT_FALSE(lastShown()) << lastShown()->text.toStdString();
+    EXPECT_EQ(field("WorkAmount")->shownText(), QStringLiteral("1"));
+    EXPECT_EQ(m_form->shipForm().text("WorkAmount"), "1");
+}
+
+} // namespace
+} // namespace mstest

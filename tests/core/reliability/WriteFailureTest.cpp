@@ -1,4 +1,5 @@
 #include "core/reliability/ReliabilityFixture.h"
+#include "lifecycle/ShipDesign.h"
 #include "lifecycle/ShipRemoval.h"
 #include "lifecycle/ShipSave.h"
 #include "shell/AtomicFile.h"
@@ -28,9 +29,18 @@ void PrintTo(const Operation& op, std::ostream* os) {
 
 class WriteFailureTest : public ReliabilityTest, public ::testing::WithParamInterface<Operation> {
   public:
+    using YardTest::f;
+
     void TearDown() override { ms::setAtomicWriteFailureAt(-1); }
 
     void createShip() { create("100441"); }
+    std::filesystem::path designFile() const { return f.dir / "Entwurf.spantora"; }
+    void loadDesign() {
+        struct : ms::MessageSink {
+            ms::MessageAnswer show(const ms::Message&) override { return {true, {}}; }
+        } sink;
+        ms::LoadShipDesign(f.xmla, designFile(), sink);
+    }
     void activate(const std::string& guid) { f.activate(guid); }
     void save(const std::string& guid, bool activate) {
         ms::ShipForm form = f.shown(guid);
@@ -59,6 +69,8 @@ std::vector<Operation> operations() {
         {"Deactivate", none, [](WriteFailureTest& t) { ms::DeactivateShip(t.activatedShip); }},
         {"DeleteActivated", none, [](WriteFailureTest& t) { ms::DeleteShip(t.activatedShip); }},
         {"DeletePlain", none, [](WriteFailureTest& t) { ms::DeleteShip(t.plainShip); }},
+        {"LoadDesign", [](WriteFailureTest& t) { ms::SaveShipDesign(t.f.xmla, t.plainShip, t.designFile()); },
+         [](WriteFailureTest& t) { t.loadDesign(); }},
         {"FactoryOn", none, [](WriteFailureTest&) { ms::ToggleSailWeavingFactory(); }},
         {"FactoryOff", [](WriteFailureTest&) { ms::ToggleSailWeavingFactory(); },
          [](WriteFailureTest&) { ms::ToggleSailWeavingFactory(); }},

@@ -1,0 +1,98 @@
+#include "mainwindow/TMainForm.h"
+
+#include "mainwindow/CostPanel.h"
+#include "mainwindow/DataPanel.h"
+#include "mainwindow/TOrgDataForm.h"
+#include "mainwindow/TProductForm.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QTreeWidget>
+
+// The main window's part of its two side windows, the product picker and the template comparison:
+// opening them, the pick, and what the window gets back when one is hidden.
+namespace ms::gui {
+
+namespace {
+// TMainForm::Panel order -> the core's panel kinds.
+constexpr ms::DataPanel PanelKinds[] = {ms::DataPanel::Base, ms::DataPanel::Cost, ms::DataPanel::Weapon,
+                                        ms::DataPanel::Detail, ms::DataPanel::Expedition};
+
+QRect screenOf(const QWidget* widget) {
+    return widget->screen() ? widget->screen()->availableGeometry() : QRect();
+}
+} // namespace
+
+void TMainForm::setSideWindows(TProductForm* productPicker, TOrgDataForm* comparison) {
+    m_productPicker = productPicker;
+    m_comparison = comparison;
+    // The side windows speak in the main window's display font.
+    for (QWidget* side : {static_cast<QWidget*>(productPicker), static_cast<QWidget*>(comparison)})
+        if (side)
+            side->setFont(font());
+    if (productPicker) {
+        connect(m_costPanel, &CostPanel::pickerRequested, this,
+                [this](int row) { guarded([this, row] { ChangeCostClick(row); }); });
+        connect(productPicker, &TProductForm::productPicked, this,
+                [this](int row, const QString& guid) { guarded([&] { PickProduct(row, guid); }); });
+        connect(productPicker, &TProductForm::closed, this,
+                [this] { guarded([this] { sideWindowClosed(); }); });
+    }
+    if (comparison) {
+        for (size_t i = 0; i < m_panels.size(); ++i) {
+            const auto panel = static_cast<Panel>(i);
+            connect(m_panels[i]->opener(), &QPushButton::clicked, this,
+                    [this, panel] { guarded([this, panel] { ShowOrgDataFormClick(panel); }); });
+        }
+        connect(comparison, &TOrgDataForm::closed, this, [this] { guarded([this] { sideWindowClosed(); }); });
+    }
+}
+
+bool TMainForm::sideWindowVisible() const {
+    return (m_productPicker && m_productPicker->isVisible()) || (m_comparison && m_comparison->isVisible());
+}
+
+void TMainForm::closeSideWindows() {
+    // Each hide reports back through sideWindowClosed.
+    if (m_productPicker)
+        m_productPicker->hide();
+    if (m_comparison)
+        m_comparison->hide();
+}
+
+void TMainForm::sideWindowClosed() {
+    m_costPanel->setPickerButtonPicture(QStringLiteral("BrownArrow"));
+    for (DataPanel* panel : m_panels)
+        panel->setOpenerPicture(QStringLiteral("BrownList"));
+    m_shipTypeView->setEnabled(true);
+    m_shipView->setEnabled(true);
+    // The side windows open only for new ships; the template lists keep their own rules.
+    if (selectedCategory() == NewShipsCategory && !m_currentShipGuid.isEmpty()) {
+        for (QPushButton* button : {m_saveBtn, m_createModBtn, m_shipYardBuildMenuBtn, m_deleteBtn})
+            button->setEnabled(true);
+        m_deactivateBtn->setEnabled(m_form.context.isMod == "true");
+    }
+    UpdateChangeMarkers();
+}
+
+void TMainForm::ChangeCostClick(int row) {
+    hideYardSelectionPanel();
+    closeSideWindows();
+    if (!m_productPicker)
+        return;
+    m_costPanel->setPickerButtonPicture(row, QStringLiteral("GreenArrow"));
+    m_productPicker->showFor(QStringLiteral("ChangeCostImage%1").arg(row), pos(), screenOf(this));
+}
+
+void TMainForm::ShowOrgDataFormClick(Panel panel) {
+    hideYardSelectionPanel();
+    const bool shown = m_comparison && m_comparison->isVisible();
+    closeSideWindows();
+    if (shown || !m_comparison)
+        return;
+    m_comparison->showComparison(PanelKinds[panel], m_form.context, pos(), screenOf(this));
+    m_panels[static_cast<size_t>(panel)]->setOpenerPicture(QStringLiteral("GreenList"));
+}
+
+} // namespace ms::gui

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "mainwindow/SideWindow.h"
+
+class QScrollArea;
+
+namespace ms::gui {
+
+// The cost product picker: a small borderless window beside the main window with one tile per
+// product a ship may cost. A click on a tile puts the product into the cost row the picker was
+// opened for, or empties the row for the red cross; nothing is written to disk.
+class TProductForm : public SideWindow {
+    Q_OBJECT
+  public:
+    static constexpr int Width = 331;
+    static constexpr int Height = 366;
+    // Where the picker stands relative to the main window's position.
+    static constexpr QPoint Offset{320, 174};
+
+    TProductForm();
+
+    // Builds the tiles from the product list; once, when the program starts.
+    void FillProductTiles();
+    // Opens the picker for the row of the arrow button `arrowName` ("ChangeCostImage3") beside the
+    // main window at `mainWindowPos`, kept inside `screen`.
+    void showFor(const QString& arrowName, const QPoint& mainWindowPos, const QRect& screen);
+    // The name of the arrow button that opened the picker; its last character is the row.
+    QString pickerState() const { return m_pickerState; }
+
+  signals:
+    // A tile was clicked: `productGuid` for cost row `row` (kRemoveCostProduct empties the row).
+    void productPicked(int row, const QString& productGuid);
+
+  private:
+    // A click in the scroll area: acts only on a product icon ("GUID" + product GUID).
+    void PickProduct(const QString& controlName);
+
+    QScrollArea* m_shipBox = nullptr;
+    QString m_pickerState;
+};
+
+} // namespace ms::gui

@@ -1,0 +1,271 @@
+#include "app/mainwindow/NewShipGuiFixture.h"
+
+#include "lifecycle/ShipEditing.h"
+#include "mainwindow/DataPanel.h"
+#include "mainwindow/TOrgDataForm.h"
+#include "mainwindow/TProductForm.h"
+#include "store/ReferenceLists.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include <pugixml.hpp>
+
+namespace mstest {
+namespace {
+
+// A main window with its product picker and template comparison window, as the program builds them.
+class SideWindowsTest : public NewShipGuiTest {
+  protected:
+    void SetUp() override {
+        NewShipGuiTest::SetUp();
+        m_picker = std::make_unique<ms::gui::TProductForm>();
+        m_org = std::make_unique<ms::gui::TOrgDataForm>();
+        m_form->setSideWindows(m_picker.get(), m_org.get());
+    }
+    void TearDown() override {
+        m_picker.reset();
+        m_org.reset();
+        NewShipGuiTest::TearDown();
+    }
+
+    // A new ship of `templateGuid` (category `category`) with its cost panel in front.
+    void createShip(int category, const QString& templateGuid) {
+        showTemplate(category, templateGuid);
+        click("NewShipBtn");
+        click("CostImageBtn");
+    }
+    void pick(const char* productGuid) {
+        m_picker->findChild<QPushButton*>(QStringLiteral("GUID") + QLatin1String(productGuid))->click();
+    }
+    QString shown(const char* name) const { return find<QLabel>(name)->text(); }
+    QString amount(const char* name) const { return field(name)->shownText(); }
+    QString orgText(const char* name) const {
+        QWidget* w = m_org->findChild<QWidget*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        if (auto* number = qobject_cast<ms::gui::NumberField*>(w))
+            return number->shownText();
+        if (auto* line = qobject_cast<QLineEdit*>(w))
+            return line->text();
+        return qobject_cast<QLabel*>(w)->text();
+    }
+    // Every visible marker and every panel field the main window shows, to see that nothing moved.
+    QStringList mainWindowState() const {
+        QStringList state;
+        for (QLabel* label : m_form->findChildren<QLabel*>())
+            if (label->property("changeMarker").toBool() && !label->isHidden())
+                state << label->objectName();
+        for (const auto& [name, text] : m_form->shipForm().fields())
+            state << QString::fromStdString(name + "=" + text);
+        return state;
+    }
+    std::string savedIngredient(const std::string& guid, int item) const {
+        pugi::xml_document doc;
+        EXPECT_TRUE(doc.load_file((m_xmla / "ShipFull.xml").c_str()));
+        const std::string path = "//Asset/Values[Standard/GUID=\"" + guid + "\"]/Cost/Costs/Item[" +
+                                 std::to_string(item + 1) + "]/Ingredient";
+        return doc.select_node(path.c_str()).node().text().get();
+    }
+
+    std::unique_ptr<ms::gui::TProductForm> m_picker;
+    std::unique_ptr<ms::gui::TOrgDataForm> m_org;
+};
+
+TEST_F(SideWindowsTest, PickerLaysOutFourteenTilesFourToARowWithTheRedCrossLast) {
+    const std::vector<ms::Product> products = ms::PickerProducts();
+    ASSERT_EQ(products.size(), 14u);
+    EXPECT_EQ(products.back().guid, ms::kRemoveCostProduct);
+    EXPECT_EQ(m_picker->size(), QSize(331, 366));
+    for (size_t i = 0; i < products.size(); ++i) {
+        const QString guid = QString::fromStdString(products[i].guid);
+        const QPoint at(12 + 76 * static_cast<int>(i % 4), 14 + 77 * static_cast<int>(i / 4));
+        auto* frame = m_picker->findChild<QLabel*>(QStringLiteral("Ship") + guid);
+        auto* icon = m_picker->findChild<QPushButton*>(QStringLiteral("GUID") + guid);
+        ASSERT_TRUE(frame && icon) << i;
+        EXPECT_EQ(frame->geometry(), QRect(at, QSize(60, 60))) << i;
+        EXPECT_EQ(icon->geometry(), QRect(at + QPoint(2, 2), QSize(56, 56))) << i;
+        EXPECT_EQ(icon->toolTip(), QString::fromStdString(products[i].name)) << i;
+    }
+    EXPECT_EQ(m_picker->findChild<QPushButton*>(QStringLiteral("GUID0000000"))->toolTip(),
+              QStringLiteral("Baukosten entfernen"));
+}
+
+TEST_F(SideWindowsTest, PickingSegelFillsAnEmptyRowInTheFormOnlyUntilTheSave) {
+    createShip(0, QStringLiteral("100438"));
+    const auto before = snapshot();
+    click("ChangeCostImage4");
+    ASSERT_TRUE(m_picker->isVisible());
+    EXPECT_EQ(m_picker->pickerState(), QStringLiteral("ChangeCostImage4"));
+    EXPECT_EQ(buttonPicture("ChangeCostImage4"), QStringLiteral("GreenArrow"));
+
+    pick("1010210");
+    EXPECT_FALSE(m_picker->isVisible());
+    EXPECT_EQ(shown("CostLabel4"), QStringLiteral("Segel"));
+    EXPECT_EQ(shown("CostGUID4"), QStringLiteral("1010210"));
+    EXPECT_EQ(find("CostImage4")->property("pictureName").toString(), QStringLiteral("icon_sail_0"));
+    EXPECT_EQ(amount("CostSpin4"), QStringLiteral("1"));
+    EXPECT_TRUE(markerShown("CostDot4"));
+    EXPECT_EQ(buttonPicture("CostImageBtn"), QStringLiteral("Cost1"));
+    EXPECT_EQ(buttonPicture("ChangeCostImage4"), QStringLiteral("BrownArrow"));
+    EXPECT_EQ(snapshot(), before) << "a pick writes nothing";
+
+    click("SaveBtn");
+    EXPECT_EQ(savedIngredient("2000501100", 4), "1010210");
+}
+
+TEST_F(SideWindowsTest, PickKeepsAnAmountAndTheRedCrossEmptiesTheRow) {
+    createShip(0, QStringLiteral("100438"));
+    typeInto("CostSpin1", QStringLiteral("20"));
+    click("ChangeCostImage1");
+    pick("120008");
+    EXPECT_EQ(shown("CostLabel1"), QStringLiteral("Holz"));
+    EXPECT_EQ(amount("CostSpin1"), QStringLiteral("20"));
+
+    click("ChangeCostImage0");
+    pick("0000000");
+    EXPECT_EQ(shown("CostLabel0"), QStringLiteral("keine Auswahl"));
+    EXPECT_EQ(shown("CostGUID0"), QStringLiteral("0"));
+    EXPECT_EQ(amount("CostSpin0"), QStringLiteral("0"));
+    EXPECT_EQ(find("CostImage0")->property("pictureName").toString(), QStringLiteral("NoProduct"));
+    EXPECT_TRUE(markerShown("CostDot0"));
+}
+
+TEST_F(SideWindowsTest, AnotherArrowMovesTheGreenArrowAndTheNextPickFillsItsRow) {
+    createShip(0, QStringLiteral("100438"));
+    click("ChangeCostImage5");
+    click("ChangeCostImage2");
+    EXPECT_TRUE(m_picker->isVisible());
+    EXPECT_EQ(buttonPicture("ChangeCostImage2"), QStringLiteral("GreenArrow"));
+    EXPECT_EQ(buttonPicture("ChangeCostImage5"), QStringLiteral("BrownArrow"));
+    pick("1010196");
+    EXPECT_EQ(shown("CostLabel2"), QStringLiteral("Bretter"));
+    EXPECT_EQ(shown("CostLabel5"), QStringLiteral("keine Auswahl"));
+}
+
+TEST_F(SideWindowsTest, PanelButtonClosesThePickerWithoutAChange) {
+    createShip(0, QStringLiteral("100438"));
+    click("ChangeCostImage3");
+    click("WeaponImageBtn");
+    EXPECT_FALSE(m_picker->isVisible());
+    EXPECT_EQ(buttonPicture("ChangeCostImage3"), QStringLiteral("BrownArrow"));
+    EXPECT_EQ(shown("CostLabel3"), QStringLiteral("keine Auswahl"));
+    EXPECT_FALSE(markerShown("CostDot3"));
+}
+
+TEST_F(SideWindowsTest, OpenSideWindowLocksTheListsAndClosingGivesThemBack) {
+    createShip(0, QStringLiteral("100438"));
+    click("ChangeCostImage4");
+    m_form->IsVisibleTimerTimer();
+    for (const char* name : {"ShipView", "ShipTypeView", "SaveBtn", "CreateModBtn", "DeleteBtn"})
+        EXPECT_FALSE(find(name)->isEnabled()) << name;
+    pick("1010210");
+    for (const char* name :
+         {"ShipView", "ShipTypeView", "SaveBtn", "CreateModBtn", "ShipYardBuildMenuBtn", "DeleteBtn"})
+        EXPECT_TRUE(find(name)->isEnabled()) << name;
+    EXPECT_FALSE(find("DeactivateBtn")->isEnabled()) << "the ship is not activated";
+}
+
+TEST_F(SideWindowsTest, SideWindowsStandAtTheirOffsetsAndInsideTheScreen) {
+    createShip(0, QStringLiteral("100438"));
+    const QRect screen = m_form->screen()->availableGeometry();
+    struct Case {
+        QPoint mainWindow;
+        QPoint picker;
+        QPoint comparison;
+    };
+    const Case cases[] = {
+        {screen.topLeft(), screen.topLeft() + QPoint(320, 174), screen.topLeft() + QPoint(310, 174)},
+        {screen.bottomRight() - QPoint(100, 50), screen.bottomRight() + QPoint(1, 1) - QPoint(331, 366),
+         screen.bottomRight() + QPoint(1, 1) - QPoint(346, 552)},
+    };
+    for (const Case& c : cases) {
+        m_form->move(c.mainWindow);
+        click("ChangeCostImage0");
+        EXPECT_EQ(m_picker->pos(), c.picker);
+        click("ImagePanelNameCost");
+        EXPECT_EQ(m_org->pos(), c.comparison);
+        EXPECT_TRUE(screen.contains(m_org->geometry()));
+        click("ImagePanelNameCost");
+    }
+}
+
+// The ship is saved with its changes first: its own record then differs from the template's.
+TEST_F(SideWindowsTest, ComparisonShowsTheTemplateNotTheSavedShip) {
+    struct Case {
+        const char* templateGuid;
+        const char* panelButton;
+        std::vector<std::pair<const char*, const char*>> edits;
+        const char* opener;
+        std::vector<std::pair<const char*, const char*>> shown; // in the comparison window
+    };
+    const Case cases[] = {
+        {"100441",
+         "CostImageBtn",
+         {{"CostSpin0", "25"}, {"CostSpin1", "5"}},
+         "ImagePanelNameCost",
+         {{"CostSpin0", "40"}, {"CostLabel0", "Bretter"}, {"CostSpin1", "30"}, {"CostLabel1", "Segel"}}},
+        {"100438",
+         "DetailImageBtn",
+         {{"ForwardSpeed", "9"}},
+         "ImagePanelNameDetail",
+         {{"ForwardSpeed", "4,4"},
+          {"ForwardSpeedMaxText", "max. Segelgeschwindigkeit"},
+          {"ForwardSpeedMaxValue", "15,84 kn."}}},
+    };
+    for (const Case& c : cases) {
+        createShip(0, QString::fromLatin1(c.templateGuid));
+        click(c.panelButton);
+        for (const auto& [name, text] : c.edits)
+            typeInto(name, QString::fromLatin1(text));
+        click("SaveBtn");
+        click(c.panelButton);
+        click(c.opener);
+        ASSERT_TRUE(m_org->isVisible()) << c.opener;
+        for (const auto& [name, text] : c.shown)
+            EXPECT_EQ(orgText(name), QString::fromUtf8(text)) << c.templateGuid << " " << name;
+        for (const auto& [name, text] : c.edits)
+            EXPECT_EQ(amount(name), QString::fromLatin1(text)) << "the main window keeps the ship's own";
+        click(c.opener);
+    }
+}
+
+TEST_F(SideWindowsTest, OpenerShowsAndHidesAndAnotherOpenerOnlyHides) {
+    createShip(0, QStringLiteral("100438"));
+    click("ImagePanelNameCost");
+    EXPECT_TRUE(m_org->isVisible());
+    EXPECT_EQ(buttonPicture("ImagePanelNameCost"), QStringLiteral("GreenList"));
+    click("ImagePanelNameCost");
+    EXPECT_FALSE(m_org->isVisible());
+    EXPECT_EQ(buttonPicture("ImagePanelNameCost"), QStringLiteral("BrownList"));
+
+    click("ImagePanelNameCost");
+    click("ImagePanelNameWeapon");
+    EXPECT_FALSE(m_org->isVisible());
+    click("ImagePanelNameWeapon");
+    EXPECT_TRUE(m_org->isVisible());
+    EXPECT_TRUE(m_org->panel(ms::DataPanel::Weapon)->isVisible());
+    EXPECT_FALSE(m_org->panel(ms::DataPanel::Cost)->isVisible());
+    EXPECT_EQ(m_org->findChild<QPushButton*>(QStringLiteral("SetWeaponPanel"))->text(),
+              QStringLiteral("Bewaffnung hinzufügen"));
+}
+
+TEST_F(SideWindowsTest, NoComparisonChangesTheMainWindowsPanelsOrMarkers) {
+    createShip(0, QStringLiteral("100438"));
+    typeInto("CostSpin0", QStringLiteral("25"));
+    click("ChangeCostImage4");
+    pick("1010210");
+    const QStringList before = mainWindowState();
+    for (const char* opener : {"ImagePanelNameBase", "ImagePanelNameCost", "ImagePanelNameWeapon",
+                               "ImagePanelNameDetail", "ImagePanelNameExpedition"}) {
+        click(opener);
+        EXPECT_TRUE(m_org->isVisible()) << opener;
+        click(opener);
+        EXPECT_EQ(mainWindowState(), before) << opener;
+    }
+    EXPECT_EQ(orgText("NewShipNameText"), QStringLiteral("Schoner (neu)"));
+    EXPECT_EQ(orgText("NewShipNameLabel"), QStringLiteral("Neuer Schiffsname"));
+}
+
+} // namespace
+} // namespace mstest
