@@ -3,6 +3,7 @@
 #include "mainwindow/TMainForm.h"
 #include "mainwindow/TOrgDataForm.h"
 #include "mainwindow/TProductForm.h"
+#include "shell/ConsistencyCommand.h"
 #include "shell/GermanTranslations.h"
 #include "shell/Resources.h"
 #include "shell/SingleInstance.h"
@@ -12,10 +13,15 @@
 #include <QApplication>
 #include <clocale>
 #include <memory>
+#include <string_view>
 
 namespace ms::gui {
 
 int runApplication(int argc, char** argv) {
+    // "--check" reports on the data without a window, for players who edited files by hand.
+    if (argc > 1 && std::string_view(argv[1]) == "--check")
+        return RunConsistencyCheckCommand(argc, argv);
+
     QApplication app(argc, argv);
     // QApplication switches LC_NUMERIC to the user's locale; the data files always use ".".
     std::setlocale(LC_NUMERIC, "C");

@@ -10,6 +10,7 @@
 #include "shell/FileOperations.h"
 #include "shell/FolderChooser.h"
 #include "shell/GameLocator.h"
+#include "shell/Journal.h"
 #include "shell/ModStaging.h"
 #include "shell/ProcessList.h"
 #include "shell/QtSettingsStore.h"
@@ -141,8 +142,11 @@ StartupResult StartupSequence(TMainForm& mainForm, StartupServices services) {
             return StartupResult::NoGame;
         }
 
-        // 4. A debugging session starts with a fresh mod cache. What an interrupted activation or
-        // yard deployment left beside the mods goes, so the game never loads a second copy.
+        // 4. A change of several files that a crash interrupted is finished (or, incomplete, undone)
+        // before anything reads the data. A debugging session starts with a fresh mod cache. What an
+        // interrupted activation or yard deployment left beside the mods goes, so the game never
+        // loads a second copy.
+        CompletePendingJournal(e.xmlaDir);
         if (IsDebuggerAttached())
             ClearModCache();
         RemoveStagingLeftovers();

@@ -11,16 +11,13 @@
 #include "shell/Environment.h"
 #include "shell/Error.h"
 #include "shell/FileOperations.h"
+#include "shell/Journal.h"
 #include "shell/ModStaging.h"
-#include "shell/SystemErrorText.h"
 #include "shell/SystemInfo.h"
 #include "shell/XmlFile.h"
 #include "store/RecordStore.h"
 #include "store/SharedDocuments.h"
 #include "store/ShipIndex.h"
-
-#include <utility>
-#include <vector>
 
 namespace ms {
 namespace fs = std::filesystem;
@@ -33,39 +30,6 @@ void checkFolderName(const std::string& modName) {
             throw Error("Der Schiffsname \"" + modName +
                         "\" enthält Zeichen, die in einem Ordnernamen nicht erlaubt sind.");
 }
-
-void moveFolder(const fs::path& from, const fs::path& to) {
-    std::error_code ec;
-    fs::rename(from, to, ec);
-    if (ec)
-        throw Error("Der Ordner \"" + from.string() + "\" kann nicht nach \"" + to.string() +
-                    "\" verschoben werden: " + systemErrorText(ec));
-}
-
-// The ship's previous mod folders, moved out of the game's sight until the new one is in place.
-class SetAsideFolders {
-  public:
-    void add(const fs::path& original, const fs::path& aside) {
-        moveFolder(original, aside);
-        m_moved.emplace_back(original, aside);
-    }
-    // Puts every folder back under its name; best effort, as it runs while a failure is reported.
-    void restore() {
-        for (auto it = m_moved.rbegin(); it != m_moved.rend(); ++it) {
-            std::error_code ec;
-            fs::rename(it->second, it->first, ec);
-        }
-        m_moved.clear();
-    }
-    void discard() {
-        for (const auto& moved : m_moved)
-            DeleteFolder(moved.second);
-        m_moved.clear();
-    }
-
-  private:
-    std::vector<std::pair<fs::path, fs::path>> m_moved;
-};
 
 } // namespace
 
@@ -126,11 +90,19 @@ fs::path ActivateShip(const ShipForm& shown, const ActivationInputs& inputs) {
     const ShipForm stored = LoadShipForm(guid, e.decimalIsPoint);
     const ModInfo info{ProgramVersion(), modName, ModSummary(stored), inputs.iconPicture};
 
-    // Build the new folder beside the mods.
+    // The new folder, the working files and the index mark are committed together: the game never
+    // meets a mod the index calls not activated, nor a half-written one.
+    Journal journal(xmla);
+    journal.onRollback([xmla] {
+        ReloadShipIndexDoc(xmla);
+        ListActivatedMods();
+    });
     // What an interrupted activation may have left behind: it is rebuilt anyway.
     RemoveStagingLeftovers(guid);
     const fs::path staging = modLocation / ActivationStagingName(guid);
+    const fs::path target = modLocation / ShipModFolderName(modName, guid);
     try {
+        // Built beside the mods, under a name no listing takes for a mod.
         const fs::path assetFolder = staging / "data" / "config" / "export" / "main" / "asset";
         CreateFolders(assetFolder);
         saveXml(assets, assetFolder / "assets.xml", XmlKind::ModAssets);
@@ -138,31 +110,15 @@ fs::path ActivateShip(const ShipForm& shown, const ActivationInputs& inputs) {
         CopyShipIcons(xmla, staging, icon);
         saveXml(assets, xmla / (guid + ".xml"), XmlKind::ModAssets);
         WriteModInfo(xmla, staging, info);
-    } catch (...) {
-        DeleteFolder(staging);
-        throw;
-    }
 
-    // Swap it in for the ship's old folders (a renamed ship leaves one under its old name).
-    const fs::path target = modLocation / ShipModFolderName(modName, guid);
-    SetAsideFolders previous;
-    try {
+        // It takes the place of the ship's old folders (a renamed ship leaves one under its old name).
         ListActivatedMods();
         int n = 0;
-        for (const std::string& name : activatedModFolders()) {
-            if (name.find(guid) == std::string::npos || !fs::is_directory(modLocation / name, ec))
-                continue;
-            previous.add(modLocation / name, modLocation / SetAsideName(guid, n++));
-        }
-        moveFolder(staging, target);
-    } catch (...) {
-        previous.restore();
-        DeleteFolder(staging);
-        ListActivatedMods();
-        throw;
-    }
+        for (const std::string& name : activatedModFolders())
+            if (name.find(guid) != std::string::npos && fs::is_directory(modLocation / name, ec))
+                journal.remove(modLocation / name, SetAsideName(guid, n++));
+        journal.moveFolder(staging, target);
 
-    try {
         pugi::xml_document index;
         LoadShipIndex(index, xmla);
         const pugi::xml_node fresh = FindShipEntry(index.document_element(), guid);
@@ -170,13 +126,13 @@ fs::path ActivateShip(const ShipForm& shown, const ActivationInputs& inputs) {
             throw Error("Das Schiff " + guid + " fehlt in der Datei ShipShort.xml.");
         MarkEntryActivated(fresh);
         SaveShipIndex(index, xmla);
+        journal.commit();
+    } catch (const UnfinishedCommitError&) {
+        throw;
     } catch (...) {
-        DeleteFolder(target);
-        previous.restore();
-        ListActivatedMods();
+        DeleteFolder(staging);
         throw;
     }
-    previous.discard();
     ReloadShipIndexDoc(xmla);
     ListActivatedMods();
     return target;

@@ -3,7 +3,7 @@
 #include "lifecycle/StoredFieldNumber.h"
 #include "shell/AtomicFile.h"
 #include "shell/Error.h"
-#include "shell/FileBackup.h"
+#include "shell/Journal.h"
 #include "shell/XmlFile.h"
 #include "store/RecordStore.h"
 #include "store/ShipIndex.h"
@@ -60,15 +60,11 @@ std::optional<CreatedShip> CreateNewShip(const fs::path& xmlaDir, const NewShipF
         throw Error(fault + " " + NothingCreated);
     }
 
-    // The pools and the asset file are kept as they are now; a failure at any write below, the pool
-    // writes included, puts back every one of them that changed, so no number is lost for good.
-    FileBackup backup;
-    for (const char* pool : {kShipPoolFile, kTextPoolFile, kTriggerPoolFile})
-        backup.keep(xmlaDir / pool);
-    backup.keep(assetFile, assetBytes);
-
+    // The pools, the record and the index entry are committed together: a failure or a crash
+    // at any write leaves every one of them as it was, so no number is lost for good.
     std::optional<CreatedShip> created;
     try {
+        Journal journal(xmlaDir);
         const std::optional<ShipIdentifiers> ids = AllocateShipIdentifiers(xmlaDir, sink);
         if (!ids)
             return std::nullopt;
@@ -88,13 +84,11 @@ std::optional<CreatedShip> CreateNewShip(const fs::path& xmlaDir, const NewShipF
         AddShipIndexEntry(xmlaDir, templateGuid,
                           NewShipEntry{ids->assetGuid, created->name, fields.workForce, unlockCount.text,
                                        ids->textGuid, ids->triggerGuid});
+        journal.commit();
+    } catch (const UnfinishedCommitError&) {
+        throw; // the ship is created, only later
     } catch (const Error& e) {
-        const bool restored = backup.restore();
-        throw Error(std::string(e.what()) +
-                    (restored
-                         ? "\n"
-                         : "\nDie Kennungsdateien oder ShipFull.xml konnten nicht zurückgesetzt werden. ") +
-                    NothingCreated);
+        throw Error(std::string(e.what()) + "\n" + NothingCreated);
     }
 
     ReloadShipDocuments(xmlaDir);

@@ -33,10 +33,9 @@ struct CreatedShip {
 //
 // The template's record and index entry and the unlock condition (a known population level, a
 // count from 1 to 1000) are checked before any identifier is taken. An exhausted pool is told through
-// `sink` and nothing is written (result empty). When a pool file, ShipFull.xml or ShipShort.xml
-// cannot be written, the three pool files and ShipFull.xml are put back as they were and ms::Error
-// is thrown, its message ending "Es wurde kein neues Schiff angelegt.", so no identifier is lost and
-// no orphan record stays.
+// `sink` and nothing is written (result empty). The five files are committed together (Journal):
+// when one of them cannot be written none changes and ms::Error is thrown, its message ending
+// "Es wurde kein neues Schiff angelegt.", so no identifier is lost and no orphan record stays.
 std::optional<CreatedShip> CreateNewShip(const std::filesystem::path& xmlaDir, const NewShipFields& fields,
                                          MessageSink& sink);
 

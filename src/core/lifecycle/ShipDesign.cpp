@@ -9,7 +9,7 @@
 #include "lifecycle/Transliteration.h"
 #include "shell/AtomicFile.h"
 #include "shell/Error.h"
-#include "shell/FileBackup.h"
+#include "shell/Journal.h"
 #include "shell/XmlFile.h"
 #include "store/RecordStore.h"
 #include "store/ReferenceLists.h"
@@ -215,11 +215,10 @@ std::optional<std::string> LoadShipDesign(const fs::path& xmlaDir, const fs::pat
         throw Error(withFile(file, "geladen", e.what()));
     }
 
-    // Creation puts its own files back when it fails; the save after it is undone here, so that a
-    // failure leaves neither a ship with the template's values nor a taken identifier behind.
-    FileBackup backup;
-    for (const char* name : {kShipPoolFile, kTextPoolFile, kTriggerPoolFile, kShipFullFile, kShipIndexFile})
-        backup.keep(xmlaDir / name);
+    // Creation and the save of the design's values are one commit: a failure or a crash leaves
+    // neither a ship with the template's values nor a taken identifier behind.
+    Journal journal(xmlaDir);
+    journal.onRollback([xmlaDir] { ReloadShipDocuments(xmlaDir); });
     const std::optional<CreatedShip> created = CreateNewShip(
         xmlaDir, NewShipFields{design.templateGuid, design.name, design.workForce, design.workAmount}, sink);
     if (!created)
@@ -228,15 +227,11 @@ std::optional<std::string> LoadShipDesign(const fs::path& xmlaDir, const fs::pat
         ShipForm form = LoadShipForm(created->ids.assetGuid, true);
         applyDesign(form, design);
         SaveShip(xmlaDir, form);
+        journal.commit();
+    } catch (const UnfinishedCommitError&) {
+        throw; // the ship is there, only later
     } catch (const Error& e) {
-        bool restored = backup.restore();
-        try {
-            ReloadShipDocuments(xmlaDir);
-        } catch (const Error&) {
-            restored = false;
-        }
-        throw Error(withFile(file, "geladen", e.what()) +
-                    (restored ? "" : "\nDie Datendateien konnten nicht zurückgesetzt werden."));
+        throw Error(withFile(file, "geladen", e.what()));
     }
     return created->ids.assetGuid;
 }

@@ -3,7 +3,8 @@
 #include "shell/ActivatedMods.h"
 #include "shell/Environment.h"
 #include "shell/Error.h"
-#include "shell/SystemErrorText.h"
+#include "shell/Journal.h"
+#include "shell/ModStaging.h"
 #include "shell/XmlFile.h"
 #include "store/IdentifierPools.h"
 #include "store/RecordStore.h"
@@ -54,16 +55,37 @@ std::vector<YardRebuildResult> rebuild(const std::vector<const YardRow*>& yards)
     return results;
 }
 
-// Removes G's mod folders and proves they are gone: the game must not load a ship left behind.
-void removeModFolders(const std::string& guid) {
+// Plans the removal of G's mod folders in the journal; what an interrupted activation left beside
+// the mods goes at once, as nobody sees it.
+void removeModFolders(Journal& journal, const std::string& guid) {
+    RemoveStagingLeftovers(guid);
     ListActivatedMods();
-    DeleteShipModFolders(guid);
+    const fs::path mods = env().modLocation;
+    int n = 0;
+    for (const std::string& name : activatedModFolders()) {
+        std::error_code ec;
+        if (name.find(guid) != std::string::npos && fs::is_directory(mods / name, ec))
+            journal.remove(mods / name, SetAsideName(guid, n++));
+    }
+}
+
+// Proves G's mod folders are gone: the game must not load a ship left behind.
+void checkModFoldersGone(const std::string& guid) {
+    ListActivatedMods();
     for (const std::string& name : activatedModFolders()) {
         std::error_code ec;
         const fs::path folder = fs::path(env().modLocation) / name;
         if (name.find(guid) != std::string::npos && fs::is_directory(folder, ec))
             throw Error("Der Mod-Ordner \"" + folder.string() + "\" kann nicht gelöscht werden.");
     }
+}
+
+// Every change of a removal is one commit; a rollback reads the ship documents from disk again.
+void reloadOnRollback(Journal& journal, const fs::path& xmla) {
+    journal.onRollback([xmla] {
+        ReloadShipIndexDoc(xmla);
+        ReloadShipFullDoc(xmla);
+    });
 }
 
 } // namespace
@@ -79,13 +101,19 @@ ShipRemovalResult DeactivateShip(const std::string& guid) {
     ShipRemovalResult result;
     result.indexEntryFound = bool(entry);
     const std::vector<const YardRow*> yards = yardsToRebuild(entry, bool(entry), guid);
-    if (entry) {
-        MarkEntryDeactivated(entry);
-        SaveShipIndex(index, xmla);
+    {
+        Journal journal(xmla);
+        reloadOnRollback(journal, xmla);
+        if (entry) {
+            MarkEntryDeactivated(entry);
+            SaveShipIndex(index, xmla);
+        }
+        ReloadShipIndexDoc(xmla);
+        result.yards = rebuild(yards);
+        removeModFolders(journal, guid);
+        journal.commit();
     }
-    ReloadShipIndexDoc(xmla);
-    result.yards = rebuild(yards);
-    removeModFolders(guid);
+    checkModFoldersGone(guid);
     result.newShipsLeft = CountNewShips(ShipIndexRoot());
     return result;
 }
@@ -105,35 +133,38 @@ ShipRemovalResult DeleteShip(const std::string& guid) {
     const bool offered = entry && (ShipValue(entry, kShipIsMod) == "true" || isFlagged(entry));
     const std::vector<const YardRow*> yards = yardsToRebuild(entry, offered, guid);
 
-    // 1. Out of the game: the mod first, then every build menu that names the ship.
-    removeModFolders(guid);
-    if (entry && isFlagged(entry)) {
-        for (const int flag : kRegionFlags)
-            SetShipValue(entry, flag, "");
-        SaveShipIndex(index, xmla);
+    // One commit: the mod, every build menu that names the ship, the index entry, the record, the
+    // working file and the identifiers go together, or nothing goes.
+    {
+        Journal journal(xmla);
+        reloadOnRollback(journal, xmla);
+        removeModFolders(journal, guid);
+        if (entry && isFlagged(entry)) {
+            for (const int flag : kRegionFlags)
+                SetShipValue(entry, flag, "");
+            SaveShipIndex(index, xmla);
+        }
+        ReloadShipIndexDoc(xmla);
+        result.yards = rebuild(yards);
+
+        if (entry) {
+            RemoveShipEntry(entry);
+            SaveShipIndex(index, xmla);
+            ReloadShipIndexDoc(xmla);
+        }
+        if (const pugi::xml_node asset = FindShipAsset(assets, guid, GuidForm::Number)) {
+            asset.parent().remove_child(asset);
+            saveXml(assets, xmla / kShipFullFile, XmlKind::ShipAssets);
+        }
+        std::error_code ec;
+        if (fs::exists(xmla / (guid + ".xml"), ec))
+            journal.remove(xmla / (guid + ".xml"));
+        ReleaseShipIdentifiers(xmla, guid);
+        journal.commit();
     }
     ReloadShipIndexDoc(xmla);
-    result.yards = rebuild(yards);
-
-    // 2. Out of the program's lists and files.
-    if (entry) {
-        RemoveShipEntry(entry);
-        SaveShipIndex(index, xmla);
-        ReloadShipIndexDoc(xmla);
-    }
-    if (const pugi::xml_node asset = FindShipAsset(assets, guid, GuidForm::Number)) {
-        asset.parent().remove_child(asset);
-        saveXml(assets, xmla / kShipFullFile, XmlKind::ShipAssets);
-    }
     ReloadShipFullDoc(xmla);
-    std::error_code ec;
-    fs::remove(xmla / (guid + ".xml"), ec);
-    if (ec)
-        throw Error("Die Datei \"" + (xmla / (guid + ".xml")).string() +
-                    "\" kann nicht gelöscht werden: " + systemErrorText(ec));
-
-    // 3. Last, so that no number comes free while anything of the ship is left.
-    ReleaseShipIdentifiers(xmla, guid);
+    checkModFoldersGone(guid);
     result.newShipsLeft = CountNewShips(ShipIndexRoot());
     return result;
 }

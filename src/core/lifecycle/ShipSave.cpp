@@ -7,6 +7,7 @@
 #include "lifecycle/StoredFieldNumber.h"
 #include "shell/Environment.h"
 #include "shell/Error.h"
+#include "shell/Journal.h"
 #include "shell/XmlFile.h"
 #include "store/RecordStore.h"
 #include "store/ReferenceLists.h"
@@ -307,7 +308,13 @@ void SaveShip(const fs::path& xmlaDir, const ShipForm& form, const SaveShipHooks
     SaveDetails(plan);
     SaveBaseData(plan, guid);
 
-    SaveShipDocuments(xmlaDir);
+    // The record and the index entry are committed together. The re-indentation after the display
+    // changes no content, so it is a write of its own.
+    {
+        Journal journal(xmlaDir);
+        SaveShipDocuments(xmlaDir);
+        journal.commit();
+    }
     ReloadShipFullDoc(xmlaDir);
     ReloadShipIndexDoc(xmlaDir);
     if (hooks.showShip)

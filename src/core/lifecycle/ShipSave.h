@@ -19,8 +19,9 @@ struct SaveShipHooks {
 
 // Writes the panel fields of the new ship form.context.guid into its record in ShipFullDoc and its
 // index entry (writers in the order costs, expedition, weapons, details, base data), saves
-// ShipFull.xml, ShipFullOrg.xml and ShipShort.xml, reloads ShipFull.xml and ShipShort.xml, calls
-// hooks.showShip, re-indents ShipFull.xml and calls hooks.activateShip for an activated ship.
+// ShipFull.xml, ShipFullOrg.xml and ShipShort.xml in one commit (Journal), reloads ShipFull.xml and
+// ShipShort.xml, calls hooks.showShip, re-indents ShipFull.xml and calls hooks.activateShip for an
+// activated ship (its own commit: a failing activation leaves the save in place).
 //
 // Every element and number field the writers need is checked first: the record, Cost/Costs,
 // Attackable/WeaponSet, Standard/Name, InfoText, WorkForce and WorkInt, the index entry, a chosen

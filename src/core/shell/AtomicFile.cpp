@@ -1,6 +1,7 @@
 #include "shell/AtomicFile.h"
 
 #include "shell/Error.h"
+#include "shell/Journal.h"
 #include "shell/SystemErrorText.h"
 
 #include <cerrno>
@@ -15,6 +16,8 @@ namespace fs = std::filesystem;
 
 namespace {
 long long g_failAfter = -1;
+long long g_failWrite = -1;
+long long g_writeCount = 0;
 
 std::string displayPath(const fs::path& p) {
     return p.string();
@@ -31,8 +34,19 @@ void setAtomicWriteFailureAfter(long long bytes) {
     g_failAfter = bytes;
 }
 
-void writeFileAtomic(const fs::path& target, std::string_view bytes) {
-    const fs::path tmp = temporarySibling(target);
+void setAtomicWriteFailureAt(long long write) {
+    g_failWrite = write < 0 ? -1 : g_writeCount + write;
+}
+
+long long atomicWriteCount() {
+    return g_writeCount;
+}
+
+namespace {
+// `file` is where the bytes go; `target` is the file the user knows, named in every message.
+void writeAtomic(const fs::path& file, const fs::path& target, std::string_view bytes) {
+    const long long thisWrite = g_writeCount++;
+    const fs::path tmp = temporarySibling(file);
     const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
         throw Error("Die Datei \"" + displayPath(target) +
@@ -48,6 +62,10 @@ void writeFileAtomic(const fs::path& target, std::string_view bytes) {
     bool simulatedFailure = false;
     if (g_failAfter >= 0 && static_cast<size_t>(g_failAfter) < limit) {
         limit = static_cast<size_t>(g_failAfter);
+        simulatedFailure = true;
+    }
+    if (thisWrite == g_failWrite) {
+        limit = bytes.size() / 2;
         simulatedFailure = true;
     }
     size_t written = 0;
@@ -69,7 +87,7 @@ void writeFileAtomic(const fs::path& target, std::string_view bytes) {
         throw Error("Die Datei \"" + displayPath(target) +
                     "\" kann nicht geschrieben werden: " + systemErrorText(errno));
     }
-    if (::rename(tmp.c_str(), target.c_str()) != 0) {
+    if (::rename(tmp.c_str(), file.c_str()) != 0) {
         const int err = errno;
         ::unlink(tmp.c_str());
         throw Error("Die Datei \"" + displayPath(target) +
@@ -77,8 +95,16 @@ void writeFileAtomic(const fs::path& target, std::string_view bytes) {
     }
 }
 
+} // namespace
+
+void writeFileAtomic(const fs::path& target, std::string_view bytes) {
+    Journal* journal = Journal::current();
+    writeAtomic(journal ? journal->stage(target) : target, target, bytes);
+}
+
 std::string readFileBytes(const fs::path& file) {
-    std::FILE* f = std::fopen(file.c_str(), "rb");
+    const Journal* journal = Journal::current();
+    std::FILE* f = std::fopen((journal ? journal->readPath(file) : file).c_str(), "rb");
     if (!f)
         throw Error("Die Datei \"" + displayPath(file) +
                     "\" kann nicht gelesen werden: " + systemErrorText(errno));

@@ -2,6 +2,7 @@
 
 #include "shell/Environment.h"
 #include "shell/Error.h"
+#include "shell/Journal.h"
 #include "store/SharedDocuments.h"
 #include "store/ShipIndex.h"
 
@@ -48,9 +49,14 @@ YardToggleResult ToggleYardShip(const YardRow& row, const std::string& guid) {
         result.outcome = YardToggleOutcome::Removed;
         break;
     }
-    SaveShipIndex(index, env().xmlaDir);
-    ReloadShipIndexDoc(env().xmlaDir);
+    // The flag and the build menu are committed together.
+    const std::filesystem::path xmla = env().xmlaDir;
+    Journal journal(xmla);
+    journal.onRollback([xmla] { ReloadShipIndexDoc(xmla); });
+    SaveShipIndex(index, xmla);
+    ReloadShipIndexDoc(xmla);
     result.rebuild = RebuildYardBuildMenu(row);
+    journal.commit();
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include "shell/Environment.h"
 #include "shell/Error.h"
 #include "shell/FileOperations.h"
+#include "shell/Journal.h"
 #include "shell/ModStaging.h"
 #include "store/SharedDocuments.h"
 
@@ -13,6 +14,15 @@ namespace {
 bool isFolder(const fs::path& path) {
     std::error_code ec;
     return !path.empty() && fs::is_directory(path, ec);
+}
+
+// A failed deletion is passed over: the yard stays whole.
+bool removeFolder(const fs::path& folder) {
+    try {
+        RemoveJournaled(env().xmlaDir, folder);
+    } catch (const Error&) {
+    }
+    return !isFolder(folder);
 }
 
 fs::path modsFolder() {
@@ -47,8 +57,13 @@ bool ToggleSailWeavingFactory() {
         DeployModFolder(kSailWeavingFactoryFolder);
         return true;
     }
+    // Moved aside first, so the game never meets a half-deleted mod.
     const fs::path deployed = DeployedModFolder(kSailWeavingFactoryFolder);
-    if (!DeleteFolder(deployed) || isFolder(deployed))
+    try {
+        RemoveJournaled(env().xmlaDir, deployed);
+    } catch (const UnfinishedCommitError&) {
+    }
+    if (isFolder(deployed))
         throw Error("Der Ordner \"" + deployed.string() + "\" kann nicht gelöscht werden.");
     return false;
 }
@@ -60,7 +75,7 @@ std::vector<const YardRow*> RemoveUnusedYards(bool deleteYardSetting) {
         return removed;
     for (const YardRow& row : YardTable()) {
         const fs::path deployed = DeployedModFolder(row.folder);
-        if (CountYardShips(row) == 0 && isFolder(deployed) && DeleteFolder(deployed))
+        if (CountYardShips(row) == 0 && isFolder(deployed) && removeFolder(deployed))
             removed.push_back(&row);
     }
     return removed;

@@ -1,7 +1,9 @@
 #include "yards/YardTexts.h"
 
 #include "shell/AtomicFile.h"
+#include "shell/Environment.h"
 #include "shell/Error.h"
+#include "shell/Journal.h"
 #include "shell/XmlFile.h"
 
 namespace ms {
@@ -119,6 +121,8 @@ YardRenameResult RenameYard(const YardRow& row, std::string_view name) {
     if (const std::string problem = CheckYardName(name); !problem.empty())
         throw Error(problem);
     YardRenameResult result;
+    // Both copies carry the new name, or neither does.
+    Journal journal(env().xmlaDir);
     const fs::path templateFolder = TemplateModFolder(row.folder);
     if (isFolder(templateFolder)) {
         WriteYardTexts(YardTextsFile(templateFolder), row, name);
@@ -129,6 +133,7 @@ YardRenameResult RenameYard(const YardRow& row, std::string_view name) {
         WriteYardTexts(YardTextsFile(deployed), row, name);
         result.deployedWritten = true;
     }
+    journal.commit();
     return result;
 }
 
