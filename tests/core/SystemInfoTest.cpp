@@ -1,5 +1,5 @@
-#include "shell/ProcessList.h"
 #include "shell/SystemInfo.h"
+#include "shell/ProcessList.h"
 #include "shell/Workforce.h"
 #include "support/TempDir.h"
 
@@ -21,7 +21,7 @@ namespace {
 
 // A copy of /bin/sleep under `exeName`, started with `argv0` and stopped again with the object.
 class SleepingChild {
-public:
+  public:
     SleepingChild(const fs::path& dir, const std::string& exeName, const std::string& argv0) {
         const fs::path exe = dir / exeName;
         fs::copy_file("/bin/sleep", exe);
@@ -43,7 +43,7 @@ public:
         }
     }
 
-private:
+  private:
     pid_t m_pid = -1;
 };
 
@@ -57,7 +57,9 @@ bool becomesVisible(std::string_view name) {
     return false;
 }
 
-std::string uniqueName(const std::string& stem) { return stem + std::to_string(::getpid()) + ".exe"; }
+std::string uniqueName(const std::string& stem) {
+    return stem + std::to_string(::getpid()) + ".exe";
+}
 
 } // namespace
 
@@ -90,7 +92,8 @@ TEST(ProcessList, MatchesAnEmulatedWindowsProcessByItsArgumentZero) {
     {
         SleepingChild child(dir.path(), "emulator2", unique);
         EXPECT_TRUE(becomesVisible(uniqueName("marvessa")));
-        EXPECT_FALSE(IsProcessRunning("Spiele\\" + uniqueName("Marvessa"))) << "only the whole or the bare name";
+        EXPECT_FALSE(IsProcessRunning("Spiele\\" + uniqueName("Marvessa")))
+            << "only the whole or the bare name";
         child.stop();
         EXPECT_FALSE(IsProcessRunning(uniqueName("Marvessa")));
     }
@@ -122,4 +125,30 @@ TEST(Workforce, TableHoldsTheEightLevelsInOrder) {
     EXPECT_EQ(findWorkforce("15000004")->frameName, "InvestorenShape");
     EXPECT_EQ(findWorkforce("015000001"), nullptr);
     EXPECT_EQ(findWorkforce(""), nullptr);
+}
+
+// A process that has been looked at for a while and only then becomes the game (an exec in a
+// long-lived launcher) is still found by a later full scan.
+TEST(ProcessList, OldProcessTurningIntoTheGameIsFoundWithinTenScans) {
+    TempDir dir;
+    const std::string name = "Mv" + std::to_string(::getpid() % 100000) + ".exe";
+    const fs::path exe = dir.path() / name;
+    fs::copy_file("/bin/sleep", exe);
+    fs::permissions(exe, fs::perms::owner_all);
+    const std::string script = "sleep 0.5; exec '" + exe.string() + "' 30";
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::execl("/bin/sh", "sh", "-c", script.c_str(), nullptr);
+        ::_exit(127);
+    }
+    for (int i = 0; i < 12; ++i)
+        EXPECT_FALSE(IsProcessRunning(name)) << "still the launcher";
+    std::this_thread::sleep_for(std::chrono::milliseconds(900));
+    bool found = false;
+    for (int i = 0; i < 10 && !found; ++i)
+        found = IsProcessRunning(name);
+    EXPECT_TRUE(found);
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    EXPECT_FALSE(IsProcessRunning(name));
 }

@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -99,19 +100,28 @@ ExecutableVerdict executableMatches(const fs::path& dir, std::string_view exeNam
     return {equalsIgnoreCase(argv0, exeName) || equalsIgnoreCase(withoutPath(argv0), exeName), true};
 }
 
-// What the last scan found out per process, so that a quiet system costs one small read per
-// process and scan. An entry is valid while the process has the same start time (a reused process
-// number is another process) and the same command name.
+// What the scans found out per process, so that a quiet system costs little more than listing
+// /proc. A process is one instance of its number: the /proc entry's inode number changes when the
+// number is reused. Its command name is read again while it is young (a Windows emulation names
+// itself after the program it loaded only once that is loaded) and at every full scan; its
+// executable link and argv[0] only when the command name or the start time changed.
 struct KnownProcess {
+    ino_t instance = 0;
     ProcessStat stat;
     bool matches = false;
     bool settled = true;
+    int scans = 0;
 };
 
 struct ScanMemory {
     std::string exeName;
     std::unordered_map<std::string, KnownProcess> processes;
+    int scans = 0;
 };
+
+// Scans in which a new process is looked at closely, and how often every process is.
+constexpr int YoungScans = 10;
+constexpr int FullScanEvery = 10;
 
 } // namespace
 
@@ -127,26 +137,37 @@ bool IsProcessRunning(std::string_view exeName) {
     // The kernel cuts the command name to 15 characters. A name of that length may be cut, so it
     // is left to the executable link and argv[0]; only a shorter one is known to be whole.
     constexpr std::size_t commLimit = 15;
+    const bool fullScan = ++memory.scans % FullScanEvery == 0;
     std::unordered_map<std::string, KnownProcess> seen;
     bool running = false;
-    std::error_code ec;
-    for (fs::directory_iterator it("/proc", ec), end; !ec && it != end; it.increment(ec)) {
-        std::string pid = it->path().filename().string();
+    DIR* proc = ::opendir("/proc");
+    if (!proc)
+        return false;
+    while (const dirent* entry = ::readdir(proc)) {
+        std::string pid = entry->d_name;
         if (!isProcessFolder(pid))
             continue;
-        KnownProcess known{readStat(it->path())};
+        const auto before = memory.processes.find(pid);
+        const bool sameInstance = before != memory.processes.end() && before->second.instance == entry->d_ino;
+        if (sameInstance && before->second.settled && before->second.scans >= YoungScans && !fullScan) {
+            KnownProcess known = before->second;
+            running = running || known.matches;
+            seen.emplace(std::move(pid), std::move(known));
+            continue;
+        }
+        const fs::path dir = fs::path("/proc") / pid;
+        KnownProcess known{entry->d_ino, readStat(dir)};
+        known.scans = sameInstance ? before->second.scans + 1 : 1;
         const std::string& comm = known.stat.comm;
         if (comm.size() < commLimit && equalsIgnoreCase(comm, exeName)) {
             known.matches = true;
         } else if (!known.stat.kernelThread) {
-            const auto before = memory.processes.find(pid);
-            const bool same = before != memory.processes.end() && before->second.settled &&
-                              before->second.stat.comm == comm &&
+            const bool same = sameInstance && before->second.settled && before->second.stat.comm == comm &&
                               before->second.stat.started == known.stat.started;
             if (same) {
                 known.matches = before->second.matches;
             } else {
-                const ExecutableVerdict verdict = executableMatches(it->path(), exeName);
+                const ExecutableVerdict verdict = executableMatches(dir, exeName);
                 known.matches = verdict.matches;
                 known.settled = verdict.settled;
             }
@@ -154,6 +175,7 @@ bool IsProcessRunning(std::string_view exeName) {
         running = running || known.matches;
         seen.emplace(std::move(pid), std::move(known));
     }
+    ::closedir(proc);
     memory.processes = std::move(seen);
     return running;
 }
