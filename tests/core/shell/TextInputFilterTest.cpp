@@ -9,9 +9,10 @@ using ms::TextBox;
 
 TEST(TextInputFilterTest, EachBoxTakesItsOwnCharacters) {
     for (TextBox box : {TextBox::ShipName, TextBox::ShipDescription, TextBox::MessageInput}) {
-        for (char32_t c : U"AZaz19 ()-[]")
+        for (char32_t c : U"AZaz19 ()-[]") {
             if (c)
                 EXPECT_TRUE(ms::acceptsTypedChar(box, c, 0)) << static_cast<int>(box) << " " << char(c);
+        }
         // The digit 0, Enter, control characters of shortcuts and anything above 255 never.
         for (char32_t c : {U'0', char32_t(13), char32_t(22), char32_t(3), U'€', U'Ł', U'/', U'_', U'\t'})
             EXPECT_FALSE(ms::acceptsTypedChar(box, c, 0)) << static_cast<int>(box) << " " << unsigned(c);
