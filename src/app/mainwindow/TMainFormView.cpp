@@ -46,6 +46,9 @@ void TMainForm::showNoShip() {
     // The icon beside the picture belongs to the ship last shown; without a ship it would mislead.
     m_shipIconImage->clear();
     findChild<QLabel*>(QStringLiteral("ShipIconLabel"))->clear();
+    // So do its yard flags.
+    for (QLabel* w : m_yardIndicators)
+        w->hide();
 }
 
 void TMainForm::showShipPicture(const QString& pictureName, int size) {

@@ -252,3 +252,20 @@ TEST_F(ShipYardFormTest, YardSelectionOpensTheWindowAndShutdownRemovesUnusedYard
 
 } // namespace
 } // namespace mstest
+
+namespace mstest {
+namespace {
+
+// The yard flags shown belong to the ship shown: an empty list of new ships shows none.
+TEST_F(ShipYardFormTest, EmptyListShowsNoYardFlagsOfTheShipBefore) {
+    TShipYardForm* w = window(0); // the schooner is shown: the old-world sailing yard
+    toggle(w, QStringLiteral("100438"));
+    w->SaveBtnClick();
+    EXPECT_FALSE(find("InShipYardLabel")->isHidden());
+    find<QListWidget>("ShipTypeView")->setCurrentRow(3);
+    EXPECT_TRUE(find("InShipYardLabel")->isHidden());
+    EXPECT_TRUE(find("InAWShipYard")->isHidden());
+}
+
+} // namespace
+} // namespace mstest
