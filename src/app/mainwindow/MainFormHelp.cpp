@@ -173,7 +173,18 @@ bool MainFormHelp::overCommandColumn(const QPoint& clientPos) const {
            ms::HelpAtPosition::Kind::Nothing;
 }
 
+void MainFormHelp::pointerLeft() {
+    if (!m_form->rect().contains(m_form->mapFromGlobal(QCursor::pos())))
+        m_helpCallTimer->stop();
+}
+
+void MainFormHelp::pointerEntered() {
+    if (!m_helpCallTimer->isActive())
+        m_helpCallTimer->start();
+}
+
 void MainFormHelp::mouseMoved(QWidget* widget, const QPoint& global) {
+    pointerEntered(); // should an enter have gone unseen
     // An unhandled move travels on to the parents (as copies); the element under the mouse
     // answers, its parents must not overwrite it. A move to the same spot changes nothing.
     if (m_helpEventPos && *m_helpEventPos == global)

@@ -25,6 +25,10 @@ class MainFormHelp : public QObject {
     void showHelpAtPosition(const QPoint& clientPos);
     // A mouse move over `widget` at the global position `global`.
     void mouseMoved(QWidget* widget, const QPoint& global);
+    // The pointer left the window or came back. No help position lies outside the window, so the
+    // timer rests meanwhile instead of asking the window system for the pointer ten times a second.
+    void pointerLeft();
+    void pointerEntered();
 
   private:
     void showFixedHelp(const QString& key);

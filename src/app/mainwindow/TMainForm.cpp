@@ -37,6 +37,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
+#include <QEnterEvent>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -463,6 +464,16 @@ bool TMainForm::ShowHelpText(const QString& helpNumber) {
 
 void TMainForm::showHelpAtPosition(const QPoint& clientPos) {
     m_help->showHelpAtPosition(clientPos);
+}
+
+void TMainForm::enterEvent(QEnterEvent* event) {
+    m_help->pointerEntered();
+    QWidget::enterEvent(event);
+}
+
+void TMainForm::leaveEvent(QEvent* event) {
+    m_help->pointerLeft();
+    QWidget::leaveEvent(event);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

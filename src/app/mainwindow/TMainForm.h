@@ -15,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+class QEnterEvent;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -128,6 +129,8 @@ class TMainForm : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     void buildWindow();

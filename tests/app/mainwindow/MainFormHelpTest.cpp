@@ -4,9 +4,11 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace mstest {
 namespace {
@@ -115,6 +117,33 @@ TEST_F(MainFormTest, EveryHelpEntryFitsTheHelpArea) {
         EXPECT_LE(label->heightForWidth(label->width()), label->height()) << number.toStdString();
     }
     EXPECT_GE(entries, 40);
+}
+
+} // namespace
+} // namespace mstest
+
+namespace mstest {
+namespace {
+
+// Outside the window no position has help: the help timer rests there and runs again once the
+// pointer is back.
+TEST_F(MainFormTest, HelpTimerRestsWhileThePointerIsOutsideTheWindow) {
+    m_form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
+    auto* timer = m_form->findChild<QTimer*>(QStringLiteral("HelpCallTimer"));
+    QCursor::setPos(m_form->mapToGlobal(QPoint(1100, 60)));
+    if (m_form->mapFromGlobal(QCursor::pos()) != QPoint(1100, 60))
+        GTEST_SKIP() << "the platform does not move the cursor";
+    EXPECT_TRUE(timer->isActive());
+    // The window system's leave and enter, as the desktop sends them.
+    QCursor::setPos(m_form->mapToGlobal(QPoint(-50, -50)));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(m_form.get(), &leave);
+    EXPECT_FALSE(timer->isActive());
+    QCursor::setPos(m_form->mapToGlobal(QPoint(1100, 60)));
+    QEnterEvent enter(QPointF(1100, 60), QPointF(1100, 60), QPointF(m_form->mapToGlobal(QPoint(1100, 60))));
+    QApplication::sendEvent(m_form.get(), &enter);
+    EXPECT_TRUE(timer->isActive());
 }
 
 } // namespace
