@@ -17,6 +17,7 @@ using namespace mainform;
 namespace {
 
 constexpr int HelpIntervalMs = 150;
+constexpr int AskPointerEveryTicks = 4;
 constexpr double HelpPointSize = 9;
 const char* const HelpNumberProperty = "helpNumber";
 
@@ -91,8 +92,18 @@ MainFormHelp::MainFormHelp(QWidget* form, QWidget* background, QWidget* yardSele
     m_helpCallTimer = new QTimer(form);
     m_helpCallTimer->setObjectName(QStringLiteral("HelpCallTimer"));
     m_helpCallTimer->setInterval(HelpIntervalMs);
-    connect(m_helpCallTimer, &QTimer::timeout, this,
-            [this] { showHelpAtPosition(m_form->mapFromGlobal(QCursor::pos())); });
+    connect(m_helpCallTimer, &QTimer::timeout, this, [this] { helpTimerTick(); });
+}
+
+void MainFormHelp::helpTimerTick() {
+    // Asking the window system where the pointer is costs a round trip; the mouse moves over the
+    // window tell it for free. The window system is still asked every few ticks, so the help also
+    // follows a pointer whose moves were not seen.
+    if (!m_helpEventPos || ++m_ticksSinceAsked >= AskPointerEveryTicks) {
+        m_helpEventPos = QCursor::pos();
+        m_ticksSinceAsked = 0;
+    }
+    showHelpAtPosition(m_form->mapFromGlobal(*m_helpEventPos));
 }
 
 void MainFormHelp::startTimer() {

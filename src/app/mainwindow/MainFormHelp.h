@@ -31,6 +31,7 @@ class MainFormHelp : public QObject {
     void pointerEntered();
 
   private:
+    void helpTimerTick();
     void showFixedHelp(const QString& key);
     void showHelpFor(QWidget* widget);
     void setHelpArea(const QString& header, const QString& text);
@@ -44,7 +45,8 @@ class MainFormHelp : public QObject {
     QLabel* m_helpLabel = nullptr;
     QTimer* m_helpCallTimer = nullptr;
     QString m_lastHelpKey;
-    std::optional<QPoint> m_helpEventPos;
+    std::optional<QPoint> m_helpEventPos; // where the pointer was last seen
+    int m_ticksSinceAsked = 0;
 };
 
 } // namespace ms::gui
