@@ -11,36 +11,6 @@
 namespace ms {
 namespace fs = std::filesystem;
 
-std::string XmlElementText(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        // U+FFFE and U+FFFF (EF BF BE, EF BF BF) are no XML characters either.
-        if (text.compare(i, 2, "\xEF\xBF") == 0 && i + 2 < text.size() &&
-            (text[i + 2] == '\xBE' || text[i + 2] == '\xBF')) {
-            i += 2;
-            continue;
-        }
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r')
-                break;
-            out += c;
-        }
-    }
-    return out;
-}
-
 std::string ShipTextsFile(const ShipTexts& texts) {
     const std::vector<std::string> lines{
         "<ModOps>",

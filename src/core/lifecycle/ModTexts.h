@@ -15,10 +15,6 @@ struct ShipTexts {
     std::string description; // the description field as it stands
 };
 
-// A text for the inside of an XML element: "&", "<" and ">" as entity references; characters XML
-// cannot carry at all (control characters other than tab and line ends, U+FFFE, U+FFFF) are left out.
-std::string XmlElementText(std::string_view text);
-
 // The bytes of texts_german.xml: the fourteen lines in the format of XmlKind::ModTexts.
 std::string ShipTextsFile(const ShipTexts& texts);
 

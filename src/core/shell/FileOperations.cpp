@@ -34,6 +34,11 @@ void copyFile(const fs::path& source, const fs::path& destination) {
 
 } // namespace
 
+bool IsFolder(const fs::path& path) {
+    std::error_code ec;
+    return !path.empty() && fs::is_directory(path, ec);
+}
+
 bool DeleteFolder(const fs::path& path) {
     std::error_code ec;
     return removeTree(path, ec);

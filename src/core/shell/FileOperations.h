@@ -8,6 +8,9 @@ namespace ms {
 // is gone now; a missing path, the file system root and an empty path give false.
 bool DeleteFolder(const std::filesystem::path& path);
 
+// True for an existing folder; false for an empty path, anything else, or an unreadable place.
+bool IsFolder(const std::filesystem::path& path);
+
 // Copies the file or folder tree `source` to `destination`, replacing files that exist (an existing
 // destination folder receives the source's content). Every file is written atomically. True on
 // success; a missing source gives false.

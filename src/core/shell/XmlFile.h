@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include <pugixml.hpp>
 
@@ -49,5 +50,10 @@ void saveXml(const pugi::xml_document& doc, const std::filesystem::path& file, X
 bool ReformatXmlFile(const std::filesystem::path& file);
 
 bool startsWithByteOrderMark(const std::string& bytes);
+
+// A text for the inside of an XML element written by hand: "&", "<" and ">" as entity references;
+// characters XML cannot carry at all (control characters other than tab and line ends, U+FFFE,
+// U+FFFF) are left out.
+std::string XmlElementText(std::string_view text);
 
 } // namespace ms

@@ -82,6 +82,12 @@ std::string RebuildProblems(const std::vector<YardRebuildResult>& results) {
     return text;
 }
 
+void ReportRebuildProblems(const std::vector<YardRebuildResult>& results, MessageSink& sink) {
+    const std::string problems = RebuildProblems(results);
+    if (!problems.empty())
+        sink.show(Message{false, "Info", "Werft nicht geändert", problems, {}, "OK", {}});
+}
+
 bool YardMenuNamesShip(const YardRow& row, std::string_view guid) {
     const fs::path file = YardAssetsFile(row);
     if (!isFile(file))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/Message.h"
 #include "yards/YardTable.h"
 
 #include <string>
@@ -32,6 +33,8 @@ std::vector<YardRebuildResult> RebuildYardsOfEngine(std::string_view engine);
 
 // The problems of refused rebuilds, one paragraph each ("\r" between); empty when there were none.
 std::string RebuildProblems(const std::vector<YardRebuildResult>& results);
+// Shows those problems in the message window; nothing when every rebuild went through.
+void ReportRebuildProblems(const std::vector<YardRebuildResult>& results, MessageSink& sink);
 
 // Whether the deployed build menu lists the ship (a Vehicle with its GUID); false for a yard that
 // is not deployed or a file that cannot be read.

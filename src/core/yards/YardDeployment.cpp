@@ -11,10 +11,6 @@ namespace ms {
 namespace fs = std::filesystem;
 
 namespace {
-bool isFolder(const fs::path& path) {
-    std::error_code ec;
-    return !path.empty() && fs::is_directory(path, ec);
-}
 
 // A failed deletion is passed over: the yard stays whole.
 bool removeFolder(const fs::path& folder) {
@@ -22,23 +18,23 @@ bool removeFolder(const fs::path& folder) {
         RemoveJournaled(env().xmlaDir, folder);
     } catch (const Error&) {
     }
-    return !isFolder(folder);
+    return !IsFolder(folder);
 }
 
 fs::path modsFolder() {
     const fs::path mods = env().modLocation;
-    if (!isFolder(mods))
+    if (!IsFolder(mods))
         throw Error("Der Mod-Ordner des Spiels \"" + env().modLocation + "\" fehlt.");
     return mods;
 }
 } // namespace
 
 bool DeployModFolder(std::string_view folder) {
-    if (isFolder(DeployedModFolder(folder)))
+    if (IsFolder(DeployedModFolder(folder)))
         return false;
     const fs::path mods = modsFolder();
     const fs::path source = TemplateModFolder(folder);
-    if (!isFolder(source))
+    if (!IsFolder(source))
         throw Error("Die Vorlage \"" + source.string() + "\" fehlt.");
     CopyIntoMods(source, mods, std::string(folder));
     return true;
@@ -49,7 +45,7 @@ bool DeployYard(const YardRow& row) {
 }
 
 bool IsSailWeavingFactoryDeployed() {
-    return isFolder(DeployedModFolder(kSailWeavingFactoryFolder));
+    return IsFolder(DeployedModFolder(kSailWeavingFactoryFolder));
 }
 
 bool ToggleSailWeavingFactory() {
@@ -63,7 +59,7 @@ bool ToggleSailWeavingFactory() {
         RemoveJournaled(env().xmlaDir, deployed);
     } catch (const UnfinishedCommitError&) {
     }
-    if (isFolder(deployed))
+    if (IsFolder(deployed))
         throw Error("Der Ordner \"" + deployed.string() + "\" kann nicht gelöscht werden.");
     return false;
 }
@@ -75,7 +71,7 @@ std::vector<const YardRow*> RemoveUnusedYards(bool deleteYardSetting) {
         return removed;
     for (const YardRow& row : YardTable()) {
         const fs::path deployed = DeployedModFolder(row.folder);
-        if (CountYardShips(row) == 0 && isFolder(deployed) && removeFolder(deployed))
+        if (CountYardShips(row) == 0 && IsFolder(deployed) && removeFolder(deployed))
             removed.push_back(&row);
     }
     return removed;

@@ -3,6 +3,7 @@
 #include "shell/AtomicFile.h"
 #include "shell/Environment.h"
 #include "shell/Error.h"
+#include "shell/FileOperations.h"
 #include "shell/Journal.h"
 #include "shell/XmlFile.h"
 
@@ -10,30 +11,6 @@ namespace ms {
 namespace fs = std::filesystem;
 
 namespace {
-bool isFolder(const fs::path& path) {
-    std::error_code ec;
-    return !path.empty() && fs::is_directory(path, ec);
-}
-
-std::string escapeText(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
 
 // Length of the UTF-8 sequence starting at s[i], 0 when it is not a valid one.
 size_t utf8Length(std::string_view s, size_t i) {
@@ -96,7 +73,7 @@ void WriteYardTexts(const fs::path& file, const YardRow& row, std::string_view n
         modOp,
         text,
         inner + "<GUID>" + row.nameTextGuid + "</GUID>",
-        inner + "<Text>" + escapeText(name) + "</Text>",
+        inner + "<Text>" + XmlElementText(name) + "</Text>",
         textEnd,
         "</ModOp>",
         modOp,
@@ -124,12 +101,12 @@ YardRenameResult RenameYard(const YardRow& row, std::string_view name) {
     // Both copies carry the new name, or neither does.
     Journal journal(env().xmlaDir);
     const fs::path templateFolder = TemplateModFolder(row.folder);
-    if (isFolder(templateFolder)) {
+    if (IsFolder(templateFolder)) {
         WriteYardTexts(YardTextsFile(templateFolder), row, name);
         result.templateWritten = true;
     }
     const fs::path deployed = DeployedModFolder(row.folder);
-    if (isFolder(deployed)) {
+    if (IsFolder(deployed)) {
         WriteYardTexts(YardTextsFile(deployed), row, name);
         result.deployedWritten = true;
     }

@@ -1,6 +1,7 @@
 #include "lifecycle/ModTexts.h"
 #include "lifecycle/ModIcons.h"
 #include "shell/Error.h"
+#include "shell/XmlFile.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
