@@ -89,7 +89,7 @@ void CostPanel::setPickerButtonPicture(int row, const QString& pictureName) {
     if (!picker)
         return;
     picker->setIcon(ImageCollection::icon(pictureName));
-    picker->setProperty("pictureName", pictureName);
+    picker->setProperty(PictureNameProperty, pictureName);
 }
 
 } // namespace ms::gui

@@ -41,7 +41,7 @@ void DataPanel::setOpenerPicture(const QString& pictureName) {
     if (!m_opener)
         return;
     m_opener->setIcon(ImageCollection::icon(pictureName));
-    m_opener->setProperty("pictureName", pictureName);
+    m_opener->setProperty(PictureNameProperty, pictureName);
 }
 
 QLabel* DataPanel::addMarker(QWidget* parent, const QString& name, int x, int y) {

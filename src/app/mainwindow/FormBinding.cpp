@@ -13,7 +13,6 @@ namespace ms::gui {
 
 namespace {
 const char* const PictureSizeProperty = "pictureSize";
-const char* const PictureNameProperty = "pictureName";
 } // namespace
 
 FormBinding::FormBinding(QWidget* root) : m_root(root) {}
@@ -58,8 +57,7 @@ void FormBinding::showField(const QString& name, const QString& text) {
         const QVariant size = label->property(PictureSizeProperty);
         if (size.isValid()) {
             if (label->property(PictureNameProperty).toString() != text) {
-                label->setPixmap(ImageCollection::pixmap(text, size.toSize()));
-                label->setProperty(PictureNameProperty, text);
+                showNamedPicture(label, text, size.toSize());
             }
         } else if (label->text() != text) {
             label->setText(text);

@@ -116,7 +116,7 @@ void TMainForm::clearPanelMarkers() {
             continue;
         const QString picture = button->property("pictureBase").toString() + QLatin1Char('2');
         button->setIcon(QIcon(ImageCollection::pixmap(picture, button->iconSize())));
-        button->setProperty("pictureName", picture);
+        button->setProperty(PictureNameProperty, picture);
     }
 }
 
@@ -407,7 +407,8 @@ void setShownIfChanged(QWidget* widget, bool shown) {
 } // namespace
 
 void TMainForm::IsVisibleTimerTimer() {
-    if (TShipYardForm* enbesa = m_yardForms[2])
+    // The factory picture is only seen in the open Enbesa window.
+    if (TShipYardForm* enbesa = m_yardForms[2]; enbesa && enbesa->isVisible())
         enbesa->showFactoryState(ms::IsSailWeavingFactoryDeployed());
 
     // Looking through every running process costs milliseconds; once a second is soon enough for

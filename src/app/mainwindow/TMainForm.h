@@ -13,7 +13,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <vector>
 
 class QEnterEvent;
 class QLabel;
@@ -21,10 +20,6 @@ class QListWidget;
 class QPushButton;
 class QTimer;
 class QTreeWidget;
-
-namespace ms {
-struct YardRebuildResult;
-}
 
 namespace ms::gui {
 
@@ -182,7 +177,6 @@ class TMainForm : public QWidget {
     // After deactivation or deletion: the category of new ships with its first ship, or the first
     // category when no new ship is left.
     void showAfterRemoval(size_t newShipsLeft);
-    void reportRebuildProblems(const std::vector<ms::YardRebuildResult>& results);
 
     std::array<TShipYardForm*, 3> m_yardForms{};
     TShortCutForm* m_shortCutForm = nullptr; // the yard overview, made on first use

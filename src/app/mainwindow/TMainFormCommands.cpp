@@ -117,7 +117,7 @@ void TMainForm::DeactivateBtnClick() {
     showAfterRemoval(result.newShipsLeft);
     refillActivatedMods();
     ms::ClearModCache();
-    reportRebuildProblems(result.yards);
+    ms::ReportRebuildProblems(result.yards, messageSink());
 }
 
 void TMainForm::DeleteBtnClick() {
@@ -136,17 +136,11 @@ void TMainForm::DeleteBtnClick() {
     // Removing the last new ship ends in the first category; the mods' cache is cleared all the
     // same, since the game would otherwise keep the deleted ship's cached data.
     ms::ClearModCache();
-    reportRebuildProblems(result.yards);
+    ms::ReportRebuildProblems(result.yards, messageSink());
 }
 
 void TMainForm::showAfterRemoval(size_t newShipsLeft) {
     reselectShip(newShipsLeft > 0 ? NewShipsCategory : SailCategory, 0);
-}
-
-void TMainForm::reportRebuildProblems(const std::vector<ms::YardRebuildResult>& results) {
-    const std::string problems = ms::RebuildProblems(results);
-    if (!problems.empty())
-        messageSink().show(ms::Message{false, "Info", "Werft nicht geändert", problems, {}, "OK", {}});
 }
 
 TShipYardForm* TMainForm::yardForm(int region) {

@@ -36,15 +36,12 @@ int runApplication(int argc, char** argv) {
     if (StartupSequence(mainForm, services) != StartupResult::Running)
         return 1;
 
-    // The fixed creation order after the main window: product picker, comparison window, old-world
-    // yard window, message window, new-world and Enbesa yard windows, yard overview.
+    // After the main window: product picker, comparison window, message window. The three yard
+    // windows and the overview are made when they are first opened; a start that never opens them
+    // does not pay for their pictures.
     TProductForm productForm;
     TOrgDataForm orgDataForm;
-    mainForm.yardForm(0);
     TMessageForm messageForm(&mainForm);
-    mainForm.yardForm(1);
-    mainForm.yardForm(2);
-    mainForm.shortCutForm();
     mainForm.setSideWindows(&productForm, &orgDataForm);
 
     mainForm.show();

@@ -1,5 +1,7 @@
 #include "shell/ImageCollection.h"
 
+#include <QLabel>
+
 #include "shell/Resources.h"
 
 #include <QDir>
@@ -161,6 +163,11 @@ void ImageCollection::registerImage(const QString& name, const QImage& image, Se
         content.registered.insert(name.toLower(), image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     // Sizes of the name may be cached from the former picture; the cache is small, start it afresh.
     all.cache.clear();
+}
+
+void showNamedPicture(QLabel* label, const QString& name, const QSize& size, ImageCollection::Set set) {
+    label->setPixmap(ImageCollection::pixmap(name, size, set));
+    label->setProperty(PictureNameProperty, name);
 }
 
 } // namespace ms::gui

@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+class QLabel;
+
 namespace ms::gui {
 
 // The program's pictures, looked up by name without regard to case. Two sets share the names of the
@@ -32,5 +34,12 @@ class ImageCollection {
     // removes an earlier registration and lets the embedded picture of that name show again.
     static void registerImage(const QString& name, const QImage& image, Set set = Set::Standard);
 };
+
+// The property in which a label or button keeps the name of the picture it shows (tests read it).
+inline constexpr const char* PictureNameProperty = "pictureName";
+
+// Shows the picture `name` at `size` on the label and keeps the name in PictureNameProperty.
+void showNamedPicture(QLabel* label, const QString& name, const QSize& size,
+                      ImageCollection::Set set = ImageCollection::Set::Standard);
 
 } // namespace ms::gui

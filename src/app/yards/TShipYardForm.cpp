@@ -32,7 +32,6 @@ constexpr int ClientWidth = 1104;
 constexpr int ClientHeight = 742;
 constexpr int PlaceWidth = 56;
 constexpr int PlaceHeight = 55;
-constexpr const char* PictureNameProperty = "pictureName";
 
 constexpr YardWindowRegion Regions[] = {
     {"TShipYardForm01", "Werftzuweisung Alte Welt", "AW", "Alte Welt", "ShipYardHelpPanel", false},
@@ -67,12 +66,6 @@ QString helpText(bool enbesa) {
             "Spiels angezeigt wird ändern.");
     }
     return paragraphs.join(QStringLiteral("\n\n"));
-}
-
-void setPicture(QLabel* label, const QString& name, const QSize& size,
-                ImageCollection::Set set = ImageCollection::Set::Standard) {
-    label->setPixmap(ImageCollection::pixmap(name, size, set));
-    label->setProperty(PictureNameProperty, name);
 }
 
 QPushButton* columnButton(QWidget* parent, const char* name, const QString& caption, int top) {
@@ -124,9 +117,9 @@ void TShipYardForm::buildControls() {
 
 void TShipYardForm::buildBuildMenu() {
     m_headSail = pictureLabel(this, QStringLiteral("ShipYardHeadSail"), QRect(356, 56, 240, 64));
-    setPicture(m_headSail, QStringLiteral("ShipYardHeadSail"), QSize(240, 64));
+    showNamedPicture(m_headSail, QStringLiteral("ShipYardHeadSail"), QSize(240, 64));
     m_headSteam = pictureLabel(this, QStringLiteral("ShipYardHeadSteam"), QRect(356, 56, 240, 64));
-    setPicture(m_headSteam, QStringLiteral("ShipYardHeadSteam"), QSize(240, 64));
+    showNamedPicture(m_headSteam, QStringLiteral("ShipYardHeadSteam"), QSize(240, 64));
     // The name stands between the two emblems of the header; the display font, bold, in place of
     // the game's serif.
     for (QLabel** label : {&m_sailNameLabel, &m_steamNameLabel}) {
@@ -146,7 +139,7 @@ void TShipYardForm::buildBuildMenu() {
     m_menuPanel->setObjectName(QString::fromLatin1(m_region.menuPanelName));
     m_menuPanel->setGeometry(382, 132, 188, 350);
     auto* blank = pictureLabel(m_menuPanel, QStringLiteral("ShipYardBlank"), QRect(0, 0, 188, 350));
-    setPicture(blank, QStringLiteral("ShipYardBlank"), QSize(188, 350));
+    showNamedPicture(blank, QStringLiteral("ShipYardBlank"), QSize(188, 350));
     for (int k = 0; k < MenuPlaces; ++k) {
         m_places[static_cast<size_t>(k)] = pictureLabel(
             m_menuPanel, QStringLiteral("ShipImage%1").arg(k),
@@ -156,7 +149,8 @@ void TShipYardForm::buildBuildMenu() {
 
 void TShipYardForm::buildColumn() {
     auto* regionPicture = pictureLabel(this, QStringLiteral("Image1"), QRect(620, 56, 64, 64));
-    setPicture(regionPicture, QStringLiteral("Region") + QString::fromLatin1(m_region.region), QSize(64, 64));
+    showNamedPicture(regionPicture, QStringLiteral("Region") + QString::fromLatin1(m_region.region),
+                     QSize(64, 64));
     auto* regionName = new QLabel(QString::fromUtf8(m_region.regionLabel), this);
     regionName->setObjectName(QStringLiteral("StaticText1"));
     regionName->setGeometry(696, 56, 154, 64);
@@ -195,7 +189,7 @@ void TShipYardForm::buildColumn() {
     m_factoryLabel->setGeometry(676, 452, 174, 48);
     m_factoryLabel->setWordWrap(true);
     m_factoryPicture = pictureLabel(this, QStringLiteral("EnbesaSailClothImage"), QRect(671, 516, 128, 128));
-    setPicture(m_factoryPicture, QStringLiteral("Segelweberei"), QSize(128, 128));
+    showNamedPicture(m_factoryPicture, QStringLiteral("Segelweberei"), QSize(128, 128));
     for (QLabel* clickable : {m_factoryState, m_factoryLabel}) {
         clickable->setCursor(Qt::PointingHandCursor);
         clickable->installEventFilter(this);
@@ -284,10 +278,10 @@ void TShipYardForm::SwitchYardEngine(const QString& engine) {
     if (m_shipView->topLevelItemCount() > 0)
         m_shipView->setCurrentItem(m_shipView->topLevelItem(0));
     ShowYardBuildMenu();
-    setPicture(m_currentYard,
-               engine == QLatin1String("Sail") ? QStringLiteral("Segelschiff128")
-                                               : QStringLiteral("Dampfschiff128"),
-               QSize(128, 128));
+    showNamedPicture(m_currentYard,
+                     engine == QLatin1String("Sail") ? QStringLiteral("Segelschiff128")
+                                                     : QStringLiteral("Dampfschiff128"),
+                     QSize(128, 128));
 }
 
 void TShipYardForm::clearMenuPlaces() {
@@ -321,8 +315,8 @@ void TShipYardForm::ShowYardBuildMenu() {
         const ms::YardMenuPlace& p = menu[i];
         place->setToolTip(q(p.name));
         place->setProperty("newShipPicture", p.newShipPicture);
-        setPicture(place, q(p.icon), QSize(PlaceWidth, PlaceWidth),
-                   p.newShipPicture ? ImageCollection::Set::NewShips : ImageCollection::Set::Standard);
+        showNamedPicture(place, q(p.icon), QSize(PlaceWidth, PlaceWidth),
+                         p.newShipPicture ? ImageCollection::Set::NewShips : ImageCollection::Set::Standard);
     }
 }
 
@@ -339,9 +333,7 @@ void TShipYardForm::ToggleYardShip() {
         return;
     }
     refreshAfterToggle();
-    const std::string problem = ms::RebuildProblems({result.rebuild});
-    if (!problem.empty())
-        messageSink().show(ms::Message{false, "Info", "Werft nicht geändert", problem, {}, "OK", {}});
+    ms::ReportRebuildProblems({result.rebuild}, messageSink());
 }
 
 void TShipYardForm::refreshAfterToggle() {
@@ -385,7 +377,7 @@ void TShipYardForm::showFactoryState(bool deployed) {
     if (!m_factoryState || m_factoryShown == deployed)
         return;
     m_factoryShown = deployed;
-    setPicture(m_factoryState, deployed ? QStringLiteral("ja") : QStringLiteral("nein"), QSize(48, 48));
+    showNamedPicture(m_factoryState, deployed ? QStringLiteral("ja") : QStringLiteral("nein"), QSize(48, 48));
 }
 
 void TShipYardForm::SaveBtnClick() {

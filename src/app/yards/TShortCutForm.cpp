@@ -37,7 +37,6 @@ constexpr int ListWidth = 236;
 constexpr int ListHeight = 320;
 constexpr int SummaryLeft = 928;
 constexpr int SummaryWidth = 334;
-constexpr const char* PictureNameProperty = "pictureName";
 constexpr const char* DeleteYardSetting = "DeleteYard";
 
 struct RegionColumn {
@@ -52,11 +51,6 @@ constexpr RegionColumn Columns[] = {
 };
 
 enum Column { ImageColumn, ShipColumn, YardPosColumn };
-
-void setPicture(QLabel* label, const QString& name, int size) {
-    label->setPixmap(ImageCollection::pixmap(name, QSize(size, size)));
-    label->setProperty(PictureNameProperty, name);
-}
 
 } // namespace
 
@@ -102,11 +96,13 @@ void TShortCutForm::buildColumn(int column) {
         // Beside each list its region and its engine, numbered in the table's order.
         auto* regionPicture =
             pictureLabel(this, QStringLiteral("Image%1").arg(2 * yard + 1), QRect(left, top, 48, 48));
-        setPicture(regionPicture, QStringLiteral("Region") + QString::fromLatin1(region.region), 48);
+        showNamedPicture(regionPicture, QStringLiteral("Region") + QString::fromLatin1(region.region),
+                         QSize(48, 48));
         auto* enginePicture =
             pictureLabel(this, QStringLiteral("Image%1").arg(2 * yard + 2), QRect(left, top + 56, 48, 48));
-        setPicture(enginePicture,
-                   row == 0 ? QStringLiteral("Segelschiff128") : QStringLiteral("Dampfschiff128"), 48);
+        showNamedPicture(enginePicture,
+                         row == 0 ? QStringLiteral("Segelschiff128") : QStringLiteral("Dampfschiff128"),
+                         QSize(48, 48));
 
         QTreeWidget* list =
             makeYardShipList(this, QStringLiteral("ShipView") + QString::fromLatin1(region.region) + engine,
@@ -133,9 +129,9 @@ void TShortCutForm::buildInfoArea() {
 
     const QRect switchPlace(SummaryLeft, 612, SwitchPicture, SwitchPicture);
     m_deleteYardYes = pictureLabel(this, QStringLiteral("DeleteYardYes"), switchPlace);
-    setPicture(m_deleteYardYes, QStringLiteral("ja"), SwitchPicture);
+    showNamedPicture(m_deleteYardYes, QStringLiteral("ja"), QSize(SwitchPicture, SwitchPicture));
     m_deleteYardNo = pictureLabel(this, QStringLiteral("DeleteYardNo"), switchPlace);
-    setPicture(m_deleteYardNo, QStringLiteral("nein"), SwitchPicture);
+    showNamedPicture(m_deleteYardNo, QStringLiteral("nein"), QSize(SwitchPicture, SwitchPicture));
     m_deleteYardYes->hide(); // the start of every run writes "0"
     m_deleteYardLabel =
         new QLabel(QStringLiteral("Ungenutzte Werften aus den Modifikationen entfernen"), this);
@@ -206,7 +202,7 @@ void TShortCutForm::ShowShipSummary(QTreeWidget* list) {
     for (const ms::SummaryLine& line : ms::ShipSummaryLines(form, entry))
         AppendRichLine(q(line.text), QColor(line.colour.r, line.colour.g, line.colour.b));
     m_infoRichEdit->moveCursor(QTextCursor::Start);
-    setPicture(m_shipInfoImage, q(ms::ShipPictureName(entry)), InfoPicture);
+    showNamedPicture(m_shipInfoImage, q(ms::ShipPictureName(entry)), QSize(InfoPicture, InfoPicture));
 }
 
 void TShortCutForm::AppendRichLine(const QString& text, const QColor& colour) {
