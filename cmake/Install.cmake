@@ -40,15 +40,16 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_CONTACT "Marvessa Spantora <paket@spantora.de>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Schiffswerkstatt für das Spiel Marvessa")
+# CPack puts the summary first and indents these lines itself; an empty line separates paragraphs.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Schiffswerkstatt für das Spiel Marvessa
- Ein deutschsprachiges Werkzeug für das Aufbauspiel Marvessa: Es leitet neue
- Schiffe aus den Schiffsvorlagen des Spiels ab, ändert ihre Werte und
- aktiviert sie als Mods im Mod-Ordner des Spiels. Sechs eigene Werft-Mods
- bestimmen, welche Schiffe die Werften im Spiel anbieten.
- .
- Die Schiffe des Spielers liegen in ~/.local/share/MarvessaSpantora/XMLA.")
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+    "Ein deutschsprachiges Werkzeug für das Aufbauspiel Marvessa: Es leitet neue
+Schiffe aus den Schiffsvorlagen des Spiels ab, ändert ihre Werte und
+aktiviert sie als Mods im Mod-Ordner des Spiels. Sechs eigene Werft-Mods
+bestimmen, welche Schiffe die Werften im Spiel anbieten.
+
+Die Schiffe des Spielers liegen in ~/.local/share/MarvessaSpantora/XMLA.")
+# A tool for a game, not a game: games belong to /usr/games, and this one starts from /usr/bin.
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Marvessa Spantora <paket@spantora.de>")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

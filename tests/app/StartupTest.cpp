@@ -41,6 +41,12 @@ TEST(Startup, FirstStartUnpacksTheDataDirectoryAndWritesTheSettings) {
     EXPECT_TRUE(fs::is_regular_file(box.xmla() / "ShipFullORG.xml"));
     EXPECT_FALSE(fs::exists(box.xmla().parent_path() / "XMLA.zip"));
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("Version"))->text(), QStringLiteral("9.1.0.0"));
+    // Its tooltip says where this copy works.
+    const QString where = form.findChild<QLabel*>(QStringLiteral("Version"))->toolTip();
+    for (const fs::path& folder : {box.game(), box.game() / "mods", box.xmla()})
+        EXPECT_TRUE(where.contains(QString::fromStdString(folder.string()).toHtmlEscaped()))
+            << where.toStdString();
+    EXPECT_TRUE(where.contains(QStringLiteral("Einstellungsdatei:"))) << where.toStdString();
     EXPECT_EQ(box.settings.values["PrgPath"], box.program().string() + "/");
     EXPECT_EQ(box.settings.values["DPVer"], "9.1.0.0");
     EXPECT_EQ(env().xmlaDir, box.xmla());

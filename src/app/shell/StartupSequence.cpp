@@ -72,6 +72,18 @@ bool unpackEmbeddedArchive(const fs::path& programDir) {
                               });
 }
 
+// The lines of WhereaboutsText as a two-column table: the paths line up in a proportional font.
+QString whereaboutsToolTip(const Whereabouts& where) {
+    QString rows;
+    for (const QString& line :
+         QString::fromStdString(WhereaboutsText(where)).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+                    .arg(line.left(colon + 1).toHtmlEscaped(), line.mid(colon + 1).trimmed().toHtmlEscaped());
+    }
+    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">") + rows + QStringLiteral("</table>");
+}
+
 void centreOnScreen(TMainForm& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1294, 794);
@@ -164,7 +176,7 @@ StartupResult StartupSequence(TMainForm& mainForm, StartupServices services) {
             const Whereabouts where{e.gameLocation, e.modLocation, e.xmlaDir,
                                     e.xmlaDir == e.programDir / "XMLA",
                                     QtSettingsStore::fileName().toStdString()};
-            version->setToolTip(QString::fromStdString(WhereaboutsText(where)).trimmed());
+            version->setToolTip(whereaboutsToolTip(where));
         }
 
         // 8. and 9. The shared documents and the projectile box.
