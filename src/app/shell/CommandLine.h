@@ -21,8 +21,9 @@ CommandLine ParseCommandLine(int argc, const char* const* argv);
 // Runs every mode but Window without a display and returns the exit code.
 int RunCommandLine(const CommandLine& command, int argc, char** argv);
 
-// The folders of this process: the game as the start would find it (nothing stored is changed),
-// the data directory, the settings file.
+// The folders of this process: the game as the start would find it (the settings stay as they are;
+// the search creates a found game's missing mods folder, as at a start), the data directory, the
+// settings file.
 Whereabouts FindWhereabouts();
 
 // The German usage text of "--help", naming the data directory and settings file of `where`.
