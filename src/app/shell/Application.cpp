@@ -7,6 +7,7 @@
 #include "shell/GermanTranslations.h"
 #include "shell/ProgramIcon.h"
 #include "shell/Resources.h"
+#include "shell/ShownReport.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartupSequence.h"
 #include "shell/TMessageForm.h"
@@ -46,6 +47,7 @@ int runApplication(int argc, char** argv) {
     TMessageForm messageForm(&mainForm);
     mainForm.setSideWindows(&productForm, &orgDataForm);
 
+    reportFirstPaint(&mainForm);
     mainForm.show();
     return app.exec();
 }

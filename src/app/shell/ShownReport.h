@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+namespace ms::gui {
+
+// For the start-up benchmark (benchmarks/desktop_figures.py): with SPANTORA_SHOWN_REPORT naming a
+// file, the monotonic clock at the window's first paint is written there in nanoseconds; with
+// SPANTORA_QUIT_WHEN_SHOWN set as well the program then ends. Without the variables nothing happens.
+void reportFirstPaint(QWidget* window);
+
+} // namespace ms::gui
