@@ -1,7 +1,10 @@
-// One data file of the store, named by SPANTORA_FUZZ_FILE, replaced by the fuzzed bytes in a copy
-// of the delivered data directory; then the store opens it and every reader of that file runs.
+// End to end: one data file of the store, named by SPANTORA_FUZZ_FILE, replaced by the fuzzed bytes
+// in a copy of the delivered data directory; then the store opens it from disk and every reader of
+// that file runs. Slow (files are written and read); the in-memory targets of StoreBytesFuzzer.cpp
+// reach the same readers at the speed of the other targets.
 // Writers that take the file (the pools) must leave well-formed files or, refusing, unchanged ones.
 #include "FuzzSupport.h"
+#include "StoreReaders.h"
 
 #include "lifecycle/ChangeMarkers.h"
 #include "lifecycle/ModInfo.h"
@@ -32,62 +35,6 @@ class SilentSink : public ms::MessageSink {
   public:
     ms::MessageAnswer show(const ms::Message&) override { return {true, {}}; }
 };
-
-// What the main window and the yard windows read of one ship.
-void readShip(const std::string& guid, bool decimalIsPoint) {
-    try {
-        const ms::ShipForm form = ms::LoadShipForm(guid, decimalIsPoint);
-        ms::ModSummary(form);
-        ms::ShipSummaryLines(form, ms::FindShipEntryQuoted(ms::ShipIndexRoot(), guid));
-        ms::UpdateChangeMarkers(form, ms::CollectTemplateValues(guid, decimalIsPoint), true);
-    } catch (const ms::Error&) {
-    }
-}
-
-// The first `limit` ships of the index, shown as the main window shows them.
-void readShips(size_t limit) {
-    size_t n = 0;
-    for (pugi::xml_node ship : ms::ShipIndexRoot().children("Ship")) {
-        if (n++ == limit)
-            break;
-        readShip(ms::ShipValue(ship, ms::kShipGuid), n % 2 == 0);
-        ms::ShipPictureName(ship);
-    }
-}
-
-void readIndex() {
-    const pugi::xml_node root = ms::ShipIndexRoot();
-    for (const char* category : {ms::kCategorySail, ms::kCategorySteam, ms::kCategoryExtra, ms::kCategoryNew})
-        ms::SelectShips(root, category);
-    ms::CountNewShips(root);
-    for (const ms::YardRow& row : ms::YardTable()) {
-        ms::SelectYardCandidates(root, row.engine);
-        ms::CountYardShips(row);
-    }
-    readShips(4);
-    if (pugi::xml_node first = root.child("Ship")) {
-        ms::ToggleYardFlag(first, "AW");
-        ms::AppendNewShipEntry(root, ms::ShipValue(first, ms::kShipGuid),
-                               {"2000501100", "X (neu)", "15000001", "1", "2000501200", "2000501304"});
-    }
-}
-
-void readReferenceLists() {
-    for (const ms::Product& p : ms::PickerProducts())
-        ms::FindProduct(p.guid);
-    ms::FindProduct("1010017");
-    const auto names = ms::ProjectileNames();
-    for (size_t i = 0; i <= names.size() && i < 20; ++i)
-        if (const auto guid = ms::ProjectileGuidAt(static_cast<int>(i)))
-            ms::FindProjectile(*guid);
-    int n = 0;
-    for (const pugi::xpath_node& g : ms::HelpRoot().select_nodes("//Text/GUID"))
-        if (n++ < 50)
-            ms::FindHelpEntry(g.node().text().get());
-    for (const char* number : {"0", "203", "450"})
-        ms::FindHelpEntry(number);
-    readShips(3);
-}
 
 // Takes identifiers and gives them back; the pools written must load again.
 void usePools() {
@@ -134,11 +81,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     }
     try {
         if (kFile == ms::kShipIndexFile)
-            readIndex();
+            fuzz::readIndex();
         else if (kFile == ms::kShipFullFile)
-            readShips(21);
+            fuzz::readShips(21);
         else
-            readReferenceLists();
+            fuzz::readReferenceLists();
     } catch (const ms::Error&) {
     }
     ms::CloseSharedDocuments();

@@ -3,6 +3,7 @@
 # SECONDS (default 60) on its seed corpus, printing executions and time per target.
 # New corpus entries go to build-fuzz/corpus/<target>, findings to build-fuzz/findings/.
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET...]
+# With SPANTORA_FUZZ_RUNS=N a target stops after N executions, SECONDS staying the limit.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${SPANTORA_FUZZ_BUILD_DIR:-$ROOT/build-fuzz}"
@@ -31,7 +32,7 @@ for t in "${targets[@]}"; do
     start=$(date +%s)
     result=ok
     "$BUILD/fuzz/$t" "$BUILD/corpus/$t" "$ROOT/fuzz/corpus/$t" -max_total_time="$SECONDS_PER_TARGET" \
-        -print_final_stats=1 -timeout=20 -rss_limit_mb=2048 -artifact_prefix="$BUILD/findings/$t-" \
+        ${SPANTORA_FUZZ_RUNS:+-runs=$SPANTORA_FUZZ_RUNS} -print_final_stats=1 -timeout=20 -rss_limit_mb=2048 -artifact_prefix="$BUILD/findings/$t-" \
         > "$log" 2>&1 || { result=FINDING; failed+=("$t"); }
     took=$(( $(date +%s) - start ))
     runs=$(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | tail -n1 | grep -o '[0-9]*$' || echo 0)

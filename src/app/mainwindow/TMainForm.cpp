@@ -133,10 +133,9 @@ TMainForm::Category TMainForm::selectedCategory() const {
     return static_cast<Category>(m_shipTypeView->row(selected.first()));
 }
 
+// Neither the list refill nor ShowShip draws in between: both run to their end before the event loop
+// paints, and it paints only the controls that changed, not the whole window.
 void TMainForm::ShipTypeViewClick() {
-    setUpdatesEnabled(false);
-    const auto restore = qScopeGuard([this] { setUpdatesEnabled(true); });
-
     if (selectedCategory() != NewShipsCategory) {
         m_shipViewLabel->setText(QStringLiteral("Schiffsvorlagen"));
         LockEditing();
@@ -258,9 +257,6 @@ void TMainForm::ShowShip() {
         selectFirstCategory();
         return;
     }
-
-    setUpdatesEnabled(false);
-    const auto restore = qScopeGuard([this] { setUpdatesEnabled(true); });
 
     setPanelButtonsEnabled(true, true);
     m_shipYardBuildMenuBtn->setEnabled(true);

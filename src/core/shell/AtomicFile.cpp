@@ -44,7 +44,7 @@ long long atomicWriteCount() {
 
 namespace {
 // `file` is where the bytes go; `target` is the file the user knows, named in every message.
-void writeAtomic(const fs::path& file, const fs::path& target, std::string_view bytes) {
+void writeAtomic(const fs::path& file, const fs::path& target, std::string_view bytes, Flush flush) {
     const long long thisWrite = g_writeCount++;
     const fs::path tmp = temporarySibling(file);
     const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
@@ -80,7 +80,7 @@ void writeAtomic(const fs::path& file, const fs::path& target, std::string_view 
     }
     if (simulatedFailure)
         fail(systemErrorText(ENOSPC));
-    if (::fsync(fd) != 0)
+    if (flush == Flush::Now && ::fsync(fd) != 0)
         fail(systemErrorText(errno));
     if (::close(fd) != 0) {
         ::unlink(tmp.c_str());
@@ -97,9 +97,21 @@ void writeAtomic(const fs::path& file, const fs::path& target, std::string_view 
 
 } // namespace
 
-void writeFileAtomic(const fs::path& target, std::string_view bytes) {
+void writeFileAtomic(const fs::path& target, std::string_view bytes, Flush flush) {
     Journal* journal = Journal::current();
-    writeAtomic(journal ? journal->stage(target) : target, target, bytes);
+    writeAtomic(journal ? journal->stage(target) : target, target, bytes, flush);
+}
+
+void flushFileSystem(const fs::path& anyPath) {
+    const int fd = ::open(anyPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || ::syncfs(fd) != 0) {
+        const int err = errno;
+        if (fd >= 0)
+            ::close(fd);
+        throw Error("Die Dateien in \"" + displayPath(anyPath) + "\" können nicht gesichert werden: " +
+                    systemErrorText(err));
+    }
+    ::close(fd);
 }
 
 std::string readFileBytes(const fs::path& file) {

@@ -10,7 +10,13 @@ namespace ms {
 // target, so a crash or a full disk never leaves a half-written file under its final name.
 // While a Journal is open the file is put aside for the journal's commit instead.
 // Throws ms::Error naming the file.
-void writeFileAtomic(const std::filesystem::path& target, std::string_view bytes);
+// `Flush::Later` leaves the flush to the caller, who writes many files and then flushes them all at
+// once with flushFileSystem (the data archive's unpacking: one flush instead of one per file).
+enum class Flush { Now, Later };
+void writeFileAtomic(const std::filesystem::path& target, std::string_view bytes, Flush flush = Flush::Now);
+
+// Flushes every file written to the file system holding `anyPath`; throws ms::Error naming it.
+void flushFileSystem(const std::filesystem::path& anyPath);
 
 // Reads a whole file (the copy put aside by an open Journal, when there is one); throws ms::Error naming the
 // file when it cannot be read.

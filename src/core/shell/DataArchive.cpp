@@ -91,11 +91,13 @@ void unpackZip(std::string archiveBytes, const std::string& displayName, const f
             refuse("An der Stelle des Ordners \"" + (targetDir / folder).string() + "\" steht eine Datei.");
     }
 
+    // Each file appears whole under its name; the disk gets all of them in one flush at the end.
     for (const auto& [entry, target] : plan) {
         CreateFolders(entry->isDirectory ? target : target.parent_path());
         if (!entry->isDirectory)
-            writeFileAtomic(target, archive.read(*entry));
+            writeFileAtomic(target, archive.read(*entry), Flush::Later);
     }
+    flushFileSystem(targetDir);
 }
 
 bool ExtractDataArchive(std::string_view embeddedArchive, const fs::path& programDir,
@@ -115,7 +117,8 @@ bool ExtractDataArchive(std::string_view embeddedArchive, const fs::path& progra
 
     bool written = false;
     try {
-        writeFileAtomic(zipFile, embeddedArchive);
+        // Read back at once and deleted after the unpacking: it never needs to reach the disk.
+        writeFileAtomic(zipFile, embeddedArchive, Flush::Later);
         written = true;
     } catch (const std::exception& e) {
         failed(e.what());

@@ -84,14 +84,19 @@ void loadXmlFromString(pugi::xml_document& doc, const std::string& text, const s
         throw Error("Die Datei \"" + nameForErrors + "\" enthält kein XML-Element.");
 }
 
+void parseXml(pugi::xml_document& doc, const std::string& bytes, const std::string& nameForErrors,
+              const char* root) {
+    loadXmlFromString(doc, bytes, nameForErrors);
+    if (root && std::string_view(doc.document_element().name()) != root)
+        throw Error("Die Datei \"" + nameForErrors + "\" ist fehlerhaft: Ihr Wurzelelement heißt \"" +
+                    doc.document_element().name() + "\" statt \"" + root + "\".");
+}
+
 void loadXml(pugi::xml_document& doc, const fs::path& file, const char* root) {
     std::error_code ec;
     if (!fs::is_regular_file(file, ec))
         throw MissingFileError("Die Datei \"" + file.string() + "\" fehlt.");
-    loadXmlFromString(doc, readFileBytes(file), file.string());
-    if (root && std::string_view(doc.document_element().name()) != root)
-        throw Error("Die Datei \"" + file.string() + "\" ist fehlerhaft: Ihr Wurzelelement heißt \"" +
-                    doc.document_element().name() + "\" statt \"" + root + "\".");
+    parseXml(doc, readFileBytes(file), file.string(), root);
 }
 
 std::string renderXml(const pugi::xml_document& doc, const XmlFormat& format) {

@@ -38,6 +38,10 @@ const XmlFormat& xmlFormat(XmlKind kind);
 // that is XML but not the expected file.
 void loadXml(pugi::xml_document& doc, const std::filesystem::path& file, const char* root = nullptr);
 void loadXmlFromString(pugi::xml_document& doc, const std::string& text, const std::string& nameForErrors);
+// The bytes of a file as loadXml parses them, root element checked: every reader of a file comes
+// through here, so a reader can be fed from memory (tests, fuzzing) exactly as from disk.
+void parseXml(pugi::xml_document& doc, const std::string& bytes, const std::string& nameForErrors,
+              const char* root = nullptr);
 
 // The bytes of a document in the given format.
 std::string renderXml(const pugi::xml_document& doc, const XmlFormat& format);

@@ -1,5 +1,6 @@
 #include "store/IdentifierPools.h"
 
+#include "shell/AtomicFile.h"
 #include "shell/Error.h"
 #include "shell/Message.h"
 #include "shell/XmlFile.h"
@@ -35,8 +36,10 @@ constexpr int kOrgGuid = 2;
 // One pool file in memory, its entries checked to carry the three attributes.
 class Pool {
   public:
-    explicit Pool(fs::path file) : m_file(std::move(file)) {
-        loadXml(m_doc, m_file, kPoolRoot);
+    explicit Pool(fs::path file) : Pool(file, readExisting(file)) {}
+
+    Pool(fs::path file, const std::string& bytes) : m_file(std::move(file)) {
+        parseXml(m_doc, bytes, m_file.string(), kPoolRoot);
         for (pugi::xml_node entry : m_doc.document_element().children()) {
             if (entry.type() != pugi::node_element)
                 continue;
@@ -74,6 +77,13 @@ class Pool {
 
     void save() const { saveXml(m_doc, m_file, XmlKind::IdentifierPool); }
 
+    static std::string readExisting(const fs::path& file) {
+        std::error_code ec;
+        if (!fs::is_regular_file(file, ec))
+            throw MissingFileError("Die Datei \"" + file.string() + "\" fehlt.");
+        return readFileBytes(file);
+    }
+
   private:
     fs::path m_file;
     pugi::xml_document m_doc;
@@ -93,6 +103,14 @@ void refuse(MessageSink& sink, const char* text) {
     sink.show(m);
 }
 } // namespace
+
+std::optional<std::string> FirstFreePoolEntry(const std::string& bytes, const std::string& nameForErrors) {
+    const Pool pool(nameForErrors, bytes);
+    const pugi::xml_node free = pool.firstFree();
+    if (!free)
+        return std::nullopt;
+    return std::string(Pool::attribute(free, kNumber).value());
+}
 
 std::optional<ShipIdentifiers> AllocateShipIdentifiers(const fs::path& xmlaDir, MessageSink& sink) {
     const Pool ships(xmlaDir / kShipPoolFile);

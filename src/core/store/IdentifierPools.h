@@ -28,6 +28,10 @@ std::optional<ShipIdentifiers> AllocateShipIdentifiers(const std::filesystem::pa
 // entry with its OrgGuid "burned". A pool without an entry of the ship stays unchanged.
 void ReleaseShipIdentifiers(const std::filesystem::path& xmlaDir, std::string_view assetGuid);
 
+// The number of the first free entry of a pool file's bytes, read and checked as the allocation
+// reads and checks the file; empty when every entry is taken. Throws ms::Error naming the file.
+std::optional<std::string> FirstFreePoolEntry(const std::string& bytes, const std::string& nameForErrors);
+
 // The refusal texts (line breaks as "\r").
 extern const char* const kPoolExhaustedHeader;
 extern const char* const kShipPoolExhaustedText;

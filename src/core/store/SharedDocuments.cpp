@@ -68,10 +68,33 @@ Documents& docs() {
     return instance;
 }
 
+DocPtr parsed(const std::string& bytes, const std::string& nameForErrors, const char* root) {
+    auto doc = std::make_shared<pugi::xml_document>();
+    parseXml(*doc, bytes, nameForErrors, root);
+    return doc;
+}
+
 DocPtr loaded(const fs::path& file, const char* root) {
     auto doc = std::make_shared<pugi::xml_document>();
     loadXml(*doc, file, root);
     return doc;
+}
+
+const char* rootOf(SharedDocument which) {
+    switch (which) {
+    case SharedDocument::ShipFull:
+    case SharedDocument::ShipFullOrg:
+        return kShipFullRoot;
+    case SharedDocument::ShipIndex:
+        return kShipIndexRoot;
+    case SharedDocument::ProductList:
+        return kProductListRoot;
+    case SharedDocument::ProjectileList:
+        return kProjectileListRoot;
+    case SharedDocument::Help:
+        return kHelpRoot;
+    }
+    return nullptr;
 }
 
 // File times advance in ticks of the kernel's coarse clock: a file changed within the last moments
@@ -176,6 +199,35 @@ void OpenSharedDocuments(const fs::path& xmlaDir) {
     d.projectileList = std::move(projectileList);
     d.projectileNodes = childElements(d.projectileList->document_element());
     d.help = std::move(help);
+}
+
+void InstallSharedDocument(SharedDocument which, const std::string& bytes, const std::string& nameForErrors) {
+    DocPtr doc = parsed(bytes, nameForErrors, rootOf(which));
+    Documents& d = docs();
+    switch (which) {
+    case SharedDocument::ShipFull:
+        d.shipFull = std::move(doc);
+        d.parsedShipFull = {};
+        break;
+    case SharedDocument::ShipFullOrg:
+        d.shipFullOrg = std::move(doc);
+        d.parsedShipFullOrg = {};
+        break;
+    case SharedDocument::ShipIndex:
+        installIndex(std::move(doc));
+        d.parsedShipIndex = {};
+        break;
+    case SharedDocument::ProductList:
+        d.productList = std::move(doc);
+        break;
+    case SharedDocument::ProjectileList:
+        d.projectileList = std::move(doc);
+        d.projectileNodes = childElements(d.projectileList->document_element());
+        break;
+    case SharedDocument::Help:
+        d.help = std::move(doc);
+        break;
+    }
 }
 
 void ReloadShipIndexDoc(const fs::path& xmlaDir) {

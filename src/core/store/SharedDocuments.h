@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -53,6 +54,13 @@ void ReloadShipFullDoc(const std::filesystem::path& xmlaDir);
 // Called before the working asset file's or the index's document is changed in memory: the next
 // reload parses both files again, whatever their state on disk.
 void SharedShipDocumentsEdited();
+
+// The six documents, for feeding one of them from memory.
+enum class SharedDocument { ShipFull, ShipFullOrg, ShipIndex, ProductList, ProjectileList, Help };
+// Parses the bytes of one document's file as the open and the reloads parse the file, and puts the
+// result in place of the open document. Refused bytes throw ms::Error naming `nameForErrors` and
+// change nothing.
+void InstallSharedDocument(SharedDocument which, const std::string& bytes, const std::string& nameForErrors);
 
 // Drops every shared document (tests).
 void CloseSharedDocuments();
