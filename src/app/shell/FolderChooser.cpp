@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QSplitter>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -71,6 +72,9 @@ QString chooseGameFolder(QWidget* owner) {
     const GamePlaces places = findGamePlaces();
     browser->setSidebarUrls(sidebarFolders(places));
     browser->setDirectory(startFolder(places));
+    // Wide enough for a library's or a prefix's folder name; the full path is its tooltip.
+    if (auto* splitter = browser->findChild<QSplitter*>(QStringLiteral("splitter")))
+        splitter->setSizes({220, 540});
     layout->addWidget(browser);
 
     QString chosen;

@@ -46,21 +46,24 @@ FoundGame searchSources(const GameLocatorServices& s) {
         }
         return *places;
     };
-    auto readInstallDir = [&](const char* key, bool drop) {
-        return s.readInstallDir ? s.readInstallDir(key, drop)
-                                : findInstallDir(placesOnce().prefixes, key, drop);
-    };
-
     FoundGame found;
-    if (found.gameLocation = existingFolder(readInstallDir(InstallerKey, false)); !found.gameLocation.empty())
-        found.source = GameSource::InstallerKey;
-    else if (found.gameLocation = existingFolder(readInstallDir(LauncherKey, true));
-             !found.gameLocation.empty())
-        found.source = GameSource::LauncherKey;
-    else if (found.gameLocation = s.findLibraryGame ? s.findLibraryGame()
-                                                    : findGameInSteamLibraries(placesOnce().steamLibraries);
-             !found.gameLocation.empty())
-        found.source = GameSource::SteamLibrary;
+    auto take = [&](std::string folder, GameSource source) {
+        found.gameLocation = existingFolder(std::move(folder));
+        if (!found.gameLocation.empty())
+            found.source = source;
+        return !found.gameLocation.empty();
+    };
+    if (s.readInstallDir) {
+        take(s.readInstallDir(InstallerKey, false), GameSource::InstallerKey) ||
+            take(s.readInstallDir(LauncherKey, true), GameSource::LauncherKey);
+    } else {
+        // Each registry file read once for both keys.
+        const InstallDirs dirs = findInstallDirs(placesOnce().prefixes, InstallerKey, LauncherKey);
+        take(dirs.installer, GameSource::InstallerKey) || take(dirs.launcher, GameSource::LauncherKey);
+    }
+    if (found.source == GameSource::None)
+        take(s.findLibraryGame ? s.findLibraryGame() : findGameInSteamLibraries(placesOnce().steamLibraries),
+             GameSource::SteamLibrary);
     if (found.source != GameSource::None)
         found.modLocation = modsFolderPath(found.gameLocation).string() + kSep;
     return found;

@@ -131,6 +131,64 @@ std::string nativeView(const std::string& keyPath) {
     return path;
 }
 
+enum class KeyMatch { Yes, No, Unsure };
+
+// Inline and locale-free: every key line of a big registry file passes through here.
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
+}
+
+// Whether the key line text `raw` (escaped as in the file) names `wanted` (a normalised plain path),
+// told without unescaping: Wine escapes nothing in a plain ASCII path but its backslashes. Any other
+// escape leaves it to the full unescape.
+KeyMatch rawKeyMatches(std::string_view raw, std::string_view wanted) {
+    while (raw.substr(0, 2) == "\\\\")
+        raw.remove_prefix(2);
+    while (raw.size() >= 2 && raw.substr(raw.size() - 2) == "\\\\")
+        raw.remove_suffix(2);
+    size_t j = 0;
+    for (size_t i = 0; i < raw.size(); ++i, ++j) {
+        char c = raw[i];
+        if (c == '\\') {
+            if (i + 1 >= raw.size() || raw[i + 1] != '\\')
+                return KeyMatch::Unsure;
+            ++i;
+        }
+        if (j >= wanted.size() || asciiLower(c) != asciiLower(wanted[j]))
+            return KeyMatch::No;
+    }
+    return j == wanted.size() ? KeyMatch::Yes : KeyMatch::No;
+}
+
+// The value of `key` in the prefix's registry, without a trailing separator when asked, mapped to the
+// folder it names in the prefix; empty when the key has none or names no existing folder (a
+// leftover).
+std::string installFolderIn(const WineRegistryFile& reg, const fs::path& prefix, const std::string& key,
+                            bool dropTrailingSeparator) {
+    auto value = reg.readString(key, "InstallDir");
+    if (!value)
+        return {};
+    if (dropTrailingSeparator && !value->empty() && (value->back() == '/' || value->back() == '\\'))
+        value->pop_back();
+    const std::string folder = mapWindowsPath(prefix, *value);
+    std::error_code ec;
+    return !folder.empty() && fs::is_directory(folder, ec) ? folder : std::string();
+}
+
+// The key as given (the 32-bit view), then its native view.
+std::vector<std::string> bothViews(const std::string& keyPath) {
+    return {normaliseKeyPath(keyPath), nativeView(keyPath)};
+}
+
+// The first folder the views of a key name in this prefix.
+std::string installFolderIn(const WineRegistryFile& reg, const fs::path& prefix,
+                            const std::vector<std::string>& views, bool dropTrailingSeparator) {
+    for (const std::string& view : views)
+        if (std::string folder = installFolderIn(reg, prefix, view, dropTrailingSeparator); !folder.empty())
+            return folder;
+    return {};
+}
+
 } // namespace
 
 WineRegistryFile::WineRegistryFile(const fs::path& file, const std::vector<std::string>& onlyKeys) {
@@ -151,6 +209,16 @@ void WineRegistryFile::parse(std::string_view text, const std::vector<std::strin
         wanted.push_back(normaliseKeyPath(key));
     Key* current = nullptr;
     for (size_t start = 0; start < text.size();) {
+        if (!current) {
+            // Outside a wanted key only the next key line matters: straight to the next "[" that
+            // starts a line.
+            size_t open = text.find('[', start);
+            while (open != std::string_view::npos && open > start && text[open - 1] != '\n')
+                open = text.find('[', open + 1);
+            if (open == std::string_view::npos)
+                break;
+            start = open;
+        }
         size_t end = text.find('\n', start);
         if (end == std::string_view::npos)
             end = text.size();
@@ -165,11 +233,23 @@ void WineRegistryFile::parse(std::string_view text, const std::vector<std::strin
             const size_t close = line.rfind(']');
             if (close == std::string::npos)
                 continue;
-            std::string path = normaliseKeyPath(unescape(line.substr(1, close - 1)));
+            const std::string_view raw = line.substr(1, close - 1);
+            if (!wanted.empty()) {
+                // The values of other keys are passed over unread: a lived-in prefix has thousands.
+                bool unsure = false, match = false;
+                for (const std::string& w : wanted) {
+                    const KeyMatch m = rawKeyMatches(raw, w);
+                    match = match || m == KeyMatch::Yes;
+                    unsure = unsure || m == KeyMatch::Unsure;
+                }
+                if (!match && !unsure)
+                    continue;
+            }
+            std::string path = normaliseKeyPath(unescape(raw));
             if (!wanted.empty() && std::none_of(wanted.begin(), wanted.end(), [&](const std::string& w) {
                     return equalsIgnoreCase(w, path);
                 }))
-                continue; // values of other keys are passed over unread
+                continue;
             m_keys.push_back({std::move(path), {}});
             current = &m_keys.back();
             continue;
@@ -250,23 +330,30 @@ std::string mapWindowsPath(const fs::path& prefix, const std::string& windowsPat
 
 std::string findInstallDir(const std::vector<fs::path>& prefixes, const std::string& keyPath,
                            bool dropTrailingSeparator) {
-    const std::vector<std::string> views{normaliseKeyPath(keyPath), nativeView(keyPath)};
-    for (const fs::path& prefix : prefixes) {
-        const WineRegistryFile reg(prefix / "system.reg", views);
-        for (const std::string& view : views) {
-            auto value = reg.readString(view, "InstallDir");
-            if (!value)
-                continue;
-            if (dropTrailingSeparator && !value->empty() && (value->back() == '/' || value->back() == '\\'))
-                value->pop_back();
-            // A value naming no existing folder is a leftover, not the game: try the next one.
-            const std::string folder = mapWindowsPath(prefix, *value);
-            std::error_code ec;
-            if (!folder.empty() && fs::is_directory(folder, ec))
-                return folder;
-        }
-    }
+    const std::vector<std::string> views = bothViews(keyPath);
+    for (const fs::path& prefix : prefixes)
+        if (std::string folder = installFolderIn(WineRegistryFile(prefix / "system.reg", views), prefix,
+                                                 views, dropTrailingSeparator);
+            !folder.empty())
+            return folder;
     return {};
+}
+
+InstallDirs findInstallDirs(const std::vector<fs::path>& prefixes, const std::string& installerKey,
+                            const std::string& launcherKey) {
+    const std::vector<std::string> installer = bothViews(installerKey), launcher = bothViews(launcherKey);
+    std::vector<std::string> all = installer;
+    all.insert(all.end(), launcher.begin(), launcher.end());
+    InstallDirs found;
+    for (const fs::path& prefix : prefixes) {
+        const WineRegistryFile reg(prefix / "system.reg", all);
+        found.installer = installFolderIn(reg, prefix, installer, false);
+        if (!found.installer.empty())
+            break; // the installer's key outranks the launcher's in any prefix
+        if (found.launcher.empty())
+            found.launcher = installFolderIn(reg, prefix, launcher, true);
+    }
+    return found;
 }
 
 } // namespace ms

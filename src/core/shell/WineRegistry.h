@@ -52,4 +52,15 @@ std::string mapWindowsPath(const std::filesystem::path& prefix, const std::strin
 std::string findInstallDir(const std::vector<std::filesystem::path>& prefixes, const std::string& keyPath,
                            bool dropTrailingSeparator);
 
+// The folders the installer's and the launcher's keys name, each the first over the prefixes in order,
+// as findInstallDir gives them (the launcher's value without its trailing separator), with every
+// registry file read once. Once the installer's is found, the launcher's is no longer needed and
+// may be left empty.
+struct InstallDirs {
+    std::string installer;
+    std::string launcher;
+};
+InstallDirs findInstallDirs(const std::vector<std::filesystem::path>& prefixes,
+                            const std::string& installerKey, const std::string& launcherKey);
+
 } // namespace ms

@@ -135,6 +135,11 @@ TEST(WineRegistry, ReadsThe32BitViewThenTheNativeOne) {
                   (fs::canonical(w.prefix / "drive_c") / expected).string())
             << wowValue;
     }
+    // Written by hand: other case, an escaped letter, a trailing backslash.
+    writeFile(w.prefix / "system.reg", mstest::wine8Registry({{"\\\\SOFTWARE\\\\ORVANE\\\\M\\x61rvessa\\\\",
+                                                               "\"InstallDir\"=\"C:\\\\Native\""}}));
+    EXPECT_EQ(findInstallDir({w.prefix}, InstallerKey, false),
+              (fs::canonical(w.prefix / "drive_c") / "Native").string());
     fs::remove(w.prefix / "system.reg");
     ASSERT_EQ(::mkfifo((w.prefix / "system.reg").c_str(), 0600), 0);
     EXPECT_EQ(findInstallDir({w.prefix}, InstallerKey, false), "");
