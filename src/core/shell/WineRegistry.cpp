@@ -197,9 +197,10 @@ WineRegistryFile::WineRegistryFile(const fs::path& file, const std::vector<std::
         parse(text.bytes, onlyKeys);
 }
 
-WineRegistryFile WineRegistryFile::fromText(const std::string& text) {
+WineRegistryFile WineRegistryFile::fromText(const std::string& text,
+                                            const std::vector<std::string>& onlyKeys) {
     WineRegistryFile f;
-    f.parse(text, {});
+    f.parse(text, onlyKeys);
     return f;
 }
 

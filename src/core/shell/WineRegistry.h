@@ -16,7 +16,7 @@ class WineRegistryFile {
     // simply holds no keys. With `onlyKeys`, the values of other keys are not kept.
     explicit WineRegistryFile(const std::filesystem::path& file,
                               const std::vector<std::string>& onlyKeys = {});
-    static WineRegistryFile fromText(const std::string& text);
+    static WineRegistryFile fromText(const std::string& text, const std::vector<std::string>& onlyKeys = {});
 
     std::optional<std::string> readString(const std::string& keyPath, const std::string& valueName) const;
 
