@@ -37,7 +37,8 @@ void write(const ms::KeyValues& block, std::string& out) {
 }
 
 bool same(const ms::KeyValues& a, const ms::KeyValues& b) {
-    if (a.key != b.key || a.value != b.value || a.isBlock != b.isBlock || a.children.size() != b.children.size())
+    if (a.key != b.key || a.value != b.value || a.isBlock != b.isBlock ||
+        a.children.size() != b.children.size())
         return false;
     for (size_t i = 0; i < a.children.size(); ++i)
         if (!same(a.children[i], b.children[i]))
