@@ -1,8 +1,11 @@
 // A ship design file from a stranger: reading it either refuses it with a message or gives a
-// design that the writer puts out again as a file that reads back to the same values.
+// design whose numbers are in their normal form and that the writer puts out again as a file that
+// reads back to the same values.
 #include "FuzzSupport.h"
 
+#include "lifecycle/NumberFieldSpec.h"
 #include "lifecycle/ShipDesign.h"
+#include "lifecycle/StoredFieldNumber.h"
 #include "shell/Error.h"
 
 #include <string_view>
@@ -14,6 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     } catch (const ms::Error&) {
         return 0;
     }
+    for (const auto& [field, text] : design.values)
+        if (const std::optional<ms::NumberFieldSpec> spec = ms::shipNumberField(field, "Steam"))
+            if (ms::StoreFieldNumber(*spec, text, true).text != text)
+                fuzz::finding("a number read from a design is not in its normal form: " + field);
     std::string bytes;
     try {
         bytes = ms::WriteShipDesignBytes(design);
@@ -22,9 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     }
     try {
         const ms::ShipDesign again = ms::ReadShipDesign(bytes);
-        if (again.templateGuid != design.templateGuid || again.name != design.name ||
-            again.description != design.description || again.workForce != design.workForce ||
-            again.workAmount != design.workAmount || again.values != design.values)
+        if (again != design)
             fuzz::finding("a written design reads back with other values");
     } catch (const ms::Error& error) {
         fuzz::finding(std::string("a written design cannot be read back: ") + error.what());

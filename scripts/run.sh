@@ -1,42 +1,69 @@
 #!/usr/bin/env bash
-# Builds the program and starts it. Without an installed game it runs in a sandbox under the build
-# folder (placeholder game, own settings), and the user's real settings stay untouched.
+# Builds the program and starts it, with the game the program itself finds (`marvessa-spantora
+# --where`, the same search as its start). Where it finds none, or with --sandbox, it runs in a
+# sandbox under the build folder: a placeholder game, settings and a data folder of its own, so the
+# user's real settings and ships stay untouched.
+#
+#   scripts/run.sh [--sandbox] [--dry-run]
+#     --sandbox   always the sandbox, even where a game is installed
+#     --dry-run   only say which game and data folder the program would use, start nothing
+#
+# SPANTORA_APP=/usr/bin/marvessa-spantora scripts/run.sh uses that executable instead of building one.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-install_missing "${PACKAGES[@]}"
-configure_and_build marvessa-spantora
 
-APP="$BUILD/src/app/marvessa-spantora"
-config_home="${XDG_CONFIG_HOME:-$HOME/.config}"
-ini="$config_home/MarvessaSpantora/MarvessaSpantora.ini"
+force_sandbox=0
+dry_run=0
+for arg in "$@"; do
+    case "$arg" in
+        --sandbox) force_sandbox=1 ;;
+        --dry-run) dry_run=1 ;;
+        *) echo "run.sh: unbekannte Option \"$arg\" (erlaubt: --sandbox, --dry-run)" >&2; exit 2 ;;
+    esac
+done
 
-game_found=0
-if [ -f "$ini" ]; then
-    stored=$(grep -a 'MarvessaSpantora\\GameLocation=' "$ini" | head -n1 | sed 's/^[^=]*=//')
-    [ -n "$stored" ] && [ -f "$stored/Bin/Win64/Marvessa.exe" ] && game_found=1
-fi
-if [ $game_found -eq 0 ]; then
-    for reg in "${WINEPREFIX:-$HOME/.wine}/system.reg" "$HOME"/.steam/steam/steamapps/compatdata/*/pfx/system.reg \
-               "$HOME"/.local/share/Steam/steamapps/compatdata/*/pfx/system.reg; do
-        if [ -f "$reg" ] && grep -qi 'Orvane\\\\\(Launcher\\\\Installs\\\\4553\|Marvessa\)\]' "$reg"; then
-            game_found=1
-            break
-        fi
-    done
+if [ -n "${SPANTORA_APP:-}" ]; then
+    APP="$SPANTORA_APP"
+else
+    install_missing "${PACKAGES[@]}"
+    configure_and_build marvessa-spantora
+    APP="$BUILD/src/app/marvessa-spantora"
 fi
 
-if [ $game_found -eq 1 ]; then
-    exec "$APP"
+start() {
+    [ $dry_run -eq 1 ] && exit 0
+    exec "$@"
+}
+
+if [ $force_sandbox -eq 0 ]; then
+    set +e
+    where=$("$APP" --where)
+    found=$?
+    set -e
+    if [ $found -eq 0 ]; then
+        echo "Das Programm hat das Spiel gefunden und arbeitet damit:"
+        echo "$where" | sed 's/^/  /'
+        start "$APP"
+    elif [ $found -ne 1 ]; then
+        echo "$where"
+        echo "run.sh: \"$APP --where\" endete mit $found." >&2
+        exit $found
+    fi
 fi
 
 SANDBOX="$BUILD/sandbox"
-mkdir -p "$SANDBOX/game/Bin/Win64" "$SANDBOX/game/mods" "$SANDBOX/config/MarvessaSpantora"
+mkdir -p "$SANDBOX/game/Bin/Win64" "$SANDBOX/game/mods" "$SANDBOX/config/MarvessaSpantora" "$SANDBOX/data"
 [ -f "$SANDBOX/game/Bin/Win64/Marvessa.exe" ] || echo "placeholder" > "$SANDBOX/game/Bin/Win64/Marvessa.exe"
 sandbox_ini="$SANDBOX/config/MarvessaSpantora/MarvessaSpantora.ini"
 if ! grep -q 'GameLocation=' "$sandbox_ini" 2>/dev/null; then
     printf '[SOFTWARE]\nMicrosoft\\Windows\\CurrentVersion\\MarvessaSpantora\\GameLocation=%s\nMicrosoft\\Windows\\CurrentVersion\\MarvessaSpantora\\ModLocation=%s/\n' \
         "$SANDBOX/game" "$SANDBOX/game/mods" > "$sandbox_ini"
 fi
-echo "Kein installiertes Spiel gefunden: Das Programm startet in einer Sandbox."
-echo "  Spielverzeichnis: $SANDBOX/game"
-echo "  Einstellungen:    $sandbox_ini"
-XDG_CONFIG_HOME="$SANDBOX/config" WINEPREFIX="$SANDBOX/no-wine" exec "$APP"
+export XDG_CONFIG_HOME="$SANDBOX/config" XDG_DATA_HOME="$SANDBOX/data" WINEPREFIX="$SANDBOX/no-wine"
+if [ $force_sandbox -eq 1 ]; then
+    echo "Sandbox auf Wunsch (--sandbox): Das Programm arbeitet mit einem Platzhalter-Spiel."
+else
+    echo "Kein installiertes Spiel gefunden: Das Programm startet in einer Sandbox."
+fi
+"$APP" --where | sed 's/^/  /' || true
+echo "  Verlassen: scripts/run.sh ohne --sandbox, sobald das Spiel installiert ist (siehe README.md)."
+start "$APP"

@@ -38,7 +38,7 @@ std::pair<StartupResult, std::string> startOnce(Sandbox& box) {
 TEST(BadStartupInput, DamagedDataFileStopsTheStartNamingIt) {
     Sandbox box;
     ASSERT_EQ(startOnce(box).first, StartupResult::Running);
-    const fs::path xmla = box.program() / "XMLA";
+    const fs::path xmla = box.xmla();
     const char* files[] = {"ShipFull.xml",    "ShipFullORG.xml",          "ShipShort.xml",
                            "ProductList.xml", "ProjectilesShortList.xml", "Help.xml"};
     const std::pair<const char*, std::function<std::string(const std::string&)>> damages[] = {
@@ -74,11 +74,11 @@ TEST(BadStartupInput, DamagedDataFileStopsTheStartNamingIt) {
 // A file where the data folder belongs cannot be unpacked over; the message says where.
 TEST(BadStartupInput, FileInPlaceOfTheDataFolderIsReported) {
     Sandbox box;
-    writeFile(box.program() / "XMLA", "kein Ordner");
+    writeFile(box.xmla(), "kein Ordner");
     const auto [result, text] = startOnce(box);
     EXPECT_EQ(result, StartupResult::Failed);
-    EXPECT_NE(text.find((box.program() / "XMLA").string()), std::string::npos) << text;
-    EXPECT_EQ(readFile(box.program() / "XMLA"), "kein Ordner");
+    EXPECT_NE(text.find(box.xmla().string()), std::string::npos) << text;
+    EXPECT_EQ(readFile(box.xmla()), "kein Ordner");
 }
 
 TEST(BadStartupInput, GameFolderWithBlanksBracketsAndUmlautsWorks) {
@@ -86,7 +86,7 @@ TEST(BadStartupInput, GameFolderWithBlanksBracketsAndUmlautsWorks) {
     ASSERT_EQ(startOnce(box).first, StartupResult::Running);
     EXPECT_EQ(ms::env().gameLocation, box.game().string());
     EXPECT_EQ(ms::env().modLocation, (box.game() / "mods").string() + "/");
-    EXPECT_TRUE(fs::is_regular_file(box.program() / "XMLA" / "ShipShort.xml"));
+    EXPECT_TRUE(fs::is_regular_file(box.xmla() / "ShipShort.xml"));
 }
 
 // A mods folder removed since the last run does not stop the start; the operations that need it

@@ -39,7 +39,7 @@ TEST(SecondInstance, IsRefusedWhileTheFirstCopyRunsOn) {
     // The first copy is up once it has written its settings and unpacked its data.
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < 30000 && !fs::exists(box / "program/XMLA/Help.xml"))
+    while (clock.elapsed() < 30000 && !fs::exists(box / "data/MarvessaSpantora/XMLA/Help.xml"))
         first.waitForFinished(100);
     ASSERT_EQ(first.state(), QProcess::Running) << first.readAllStandardError().toStdString();
     first.waitForFinished(1500);
@@ -57,7 +57,8 @@ TEST(SecondInstance, IsRefusedWhileTheFirstCopyRunsOn) {
         second.waitForReadyRead(200);
         said += second.readAllStandardError();
     }
-    EXPECT_TRUE(QString::fromUtf8(said).contains(QStringLiteral("Das Programm <Marvessa Spantora> läuft bereits!")))
+    EXPECT_TRUE(
+        QString::fromUtf8(said).contains(QStringLiteral("Das Programm <Marvessa Spantora> läuft bereits!")))
         << said.toStdString();
     second.kill();
     second.waitForFinished(5000);

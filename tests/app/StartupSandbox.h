@@ -33,14 +33,17 @@ class MemorySettings : public SettingsStore {
     }
 };
 
-// A game folder (named `gameName`) with its executable and mods folder, an empty program folder,
-// and settings pointing at the game.
+// A game folder (named `gameName`) with its executable and mods folder, an empty program folder, a
+// data home of its own, and settings pointing at the game.
 struct Sandbox {
     TempDir tmp;
     MemorySettings settings;
     std::string gameName;
     fs::path game() const { return tmp / gameName; }
     fs::path program() const { return tmp / "program"; }
+    // $XDG_DATA_HOME of the sandbox, and the data directory the start makes there.
+    fs::path dataHome() const { return tmp / "data"; }
+    fs::path xmla() const { return dataHome() / "MarvessaSpantora" / "XMLA"; }
 
     explicit Sandbox(std::string name = "game") : gameName(std::move(name)) {
         writeFile(game() / "Bin/Win64/Marvessa.exe", "exe");
@@ -54,6 +57,7 @@ struct Sandbox {
         StartupServices s;
         s.settings = &settings;
         s.programDir = program();
+        s.dataHome = dataHome();
         s.readInstallDir = [](const std::string&, bool) { return std::string(); };
         s.chooseFolder = [] { return std::string(); };
         return s;

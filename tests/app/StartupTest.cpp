@@ -37,16 +37,60 @@ TEST(Startup, FirstStartUnpacksTheDataDirectoryAndWritesTheSettings) {
     TMainForm form;
     ASSERT_EQ(StartupSequence(form, box.services()), StartupResult::Running)
         << (StandardMessage::lastShown() ? StandardMessage::lastShown()->text.toStdString() : "");
-    EXPECT_TRUE(fs::is_regular_file(box.program() / "XMLA" / "ShipShort.xml"));
-    EXPECT_TRUE(fs::is_regular_file(box.program() / "XMLA" / "ShipFullORG.xml"));
-    EXPECT_FALSE(fs::exists(box.program() / "XMLA.zip"));
+    EXPECT_TRUE(fs::is_regular_file(box.xmla() / "ShipShort.xml"));
+    EXPECT_TRUE(fs::is_regular_file(box.xmla() / "ShipFullORG.xml"));
+    EXPECT_FALSE(fs::exists(box.xmla().parent_path() / "XMLA.zip"));
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("Version"))->text(), QStringLiteral("9.1.0.0"));
+    // Its tooltip says where this copy works.
+    const QString where = form.findChild<QLabel*>(QStringLiteral("Version"))->toolTip();
+    for (const fs::path& folder : {box.game(), box.game() / "mods", box.xmla()})
+        EXPECT_TRUE(where.contains(QString::fromStdString(folder.string()).toHtmlEscaped()))
+            << where.toStdString();
+    EXPECT_TRUE(where.contains(QStringLiteral("Einstellungsdatei:"))) << where.toStdString();
     EXPECT_EQ(box.settings.values["PrgPath"], box.program().string() + "/");
     EXPECT_EQ(box.settings.values["DPVer"], "9.1.0.0");
-    EXPECT_EQ(env().xmlaDir, box.program() / "XMLA");
+    EXPECT_EQ(env().xmlaDir, box.xmla());
     EXPECT_FALSE(StandardMessage::lastShown().has_value());
     // Centred by the outer size, not by the client area.
     EXPECT_EQ(form.pos(), centredOnScreen(form.screen()->geometry(), QSize(1294, 794)));
+}
+
+// Where the data directory goes: the per-user data folder on a fresh start (also when the program
+// folder is read-only), an "XMLA" already next to the executable where it is. Nothing else is
+// written into the program folder or the data home.
+TEST(Startup, ChoosesTheDataFolder) {
+    struct Case {
+        const char* what;
+        bool xmlaNextToProgram;
+        bool readOnlyProgramFolder;
+    };
+    const Case cases[] = {{"fresh start", false, false},
+                          {"XMLA next to the executable", true, false},
+                          {"read-only program folder", false, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Sandbox box;
+        if (c.xmlaNextToProgram)
+            mstest::copyDeliveredData(box.program());
+        if (c.readOnlyProgramFolder)
+            fs::permissions(box.program(), fs::perms::owner_read | fs::perms::owner_exec,
+                            fs::perm_options::replace);
+        StandardMessage::setSuppressed(true);
+        TMainForm form;
+        const StartupResult result = StartupSequence(form, box.services());
+        fs::permissions(box.program(), fs::perms::owner_all, fs::perm_options::replace);
+        ASSERT_EQ(result, StartupResult::Running);
+
+        const fs::path expected = c.xmlaNextToProgram ? box.program() / "XMLA" : box.xmla();
+        EXPECT_EQ(env().xmlaDir, expected);
+        EXPECT_TRUE(fs::is_regular_file(expected / "ShipShort.xml"));
+        EXPECT_EQ(fs::exists(box.dataHome()), !c.xmlaNextToProgram);
+        std::vector<fs::path> besideTheProgram;
+        for (const auto& entry : fs::directory_iterator(box.program()))
+            besideTheProgram.push_back(entry.path().filename());
+        EXPECT_EQ(besideTheProgram,
+                  c.xmlaNextToProgram ? std::vector<fs::path>{"XMLA"} : std::vector<fs::path>{});
+    }
 }
 
 TEST(Startup, ExistingDataDirectoryIsNotUnpackedAgain) {
@@ -54,10 +98,10 @@ TEST(Startup, ExistingDataDirectoryIsNotUnpackedAgain) {
     StandardMessage::setSuppressed(true);
     TMainForm first;
     ASSERT_EQ(StartupSequence(first, box.services()), StartupResult::Running);
-    fs::remove(box.program() / "XMLA" / "Active.png");
+    fs::remove(box.xmla() / "Active.png");
     TMainForm second;
     StartupSequence(second, box.services());
-    EXPECT_FALSE(fs::exists(box.program() / "XMLA" / "Active.png"));
+    EXPECT_FALSE(fs::exists(box.xmla() / "Active.png"));
 }
 
 // Only a missing data file ends with why the program cannot go on without it.
@@ -66,7 +110,7 @@ TEST(Startup, MalformedOrMissingDataFileIsReportedNamingTheFile) {
     StandardMessage::setSuppressed(true);
     TMainForm first;
     ASSERT_EQ(StartupSequence(first, box.services()), StartupResult::Running);
-    const fs::path help = box.program() / "XMLA" / "Help.xml";
+    const fs::path help = box.xmla() / "Help.xml";
     const std::pair<bool, QString> cases[] = {
         {false, QStringLiteral("\n\nDas Programm wird beendet.")},
         {true,

@@ -1,18 +1,23 @@
+#include "shell/ZipArchive.h"
 #include "core/ZipTestSupport.h"
 #include "shell/Error.h"
-#include "shell/ZipArchive.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace ms;
 using namespace mstest;
 
 namespace {
 
-std::string mixedZip() { return readFile(zipFixture("mixed.zip")); }
+std::string mixedZip() {
+    return readFile(zipFixture("mixed.zip"));
+}
 
 std::string errorOf(const std::string& bytes) {
     try {
@@ -25,6 +30,15 @@ std::string errorOf(const std::string& bytes) {
     return {};
 }
 
+// Leaves `room` bytes of address space beyond what the process holds now.
+void limitAddressSpace(std::uint64_t room) {
+    std::uint64_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t limit = pages * static_cast<std::uint64_t>(sysconf(_SC_PAGESIZE)) + room;
+    const rlimit r{limit, limit};
+    setrlimit(RLIMIT_AS, &r);
+}
+
 } // namespace
 
 TEST(ZipArchive, ReadsStoredDeflatedAndFolderEntriesWithUtf8Names) {
@@ -32,11 +46,11 @@ TEST(ZipArchive, ReadsStoredDeflatedAndFolderEntriesWithUtf8Names) {
     std::vector<std::string> names;
     for (const auto& e : zip.entries())
         names.push_back(e.name + (e.isDirectory ? " [dir]" : ""));
-    EXPECT_EQ(names, (std::vector<std::string>{
-                         "XMLA/ [dir]", "XMLA/ShipShort.xml", "XMLA/Active.png",
-                         "XMLA/[Spantora] Schöne Übung (neu)/ [dir]",
-                         "XMLA/[Spantora] Schöne Übung (neu)/modinfo.json",
-                         "XMLA/[Spantora] AW Neue Segelschiffswerft/data/icon/leer.dds", "XMLA/NewShipIcon/ [dir]"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"XMLA/ [dir]", "XMLA/ShipShort.xml", "XMLA/Active.png",
+                                               "XMLA/[Spantora] Schöne Übung (neu)/ [dir]",
+                                               "XMLA/[Spantora] Schöne Übung (neu)/modinfo.json",
+                                               "XMLA/[Spantora] AW Neue Segelschiffswerft/data/icon/leer.dds",
+                                               "XMLA/NewShipIcon/ [dir]"}));
 
     const auto& entries = zip.entries();
     EXPECT_EQ(entries[1].method, 8);
@@ -79,7 +93,8 @@ TEST(ZipArchive, ChecksTheCrcOfStoredAndDeflatedEntries) {
     std::string stored = mixedZip();
     const std::size_t at = centralHeaderOf(stored, "XMLA/Active.png");
     putLe32(stored, at + 16, getLe32(stored, at + 16) ^ 1);
-    EXPECT_NE(errorOf(stored).find("Prüfsumme des Eintrags \"XMLA/Active.png\""), std::string::npos) << errorOf(stored);
+    EXPECT_NE(errorOf(stored).find("Prüfsumme des Eintrags \"XMLA/Active.png\""), std::string::npos)
+        << errorOf(stored);
 
     // Damage inside the deflate stream: either inflate or the CRC must notice.
     std::string deflated = mixedZip();
@@ -125,4 +140,20 @@ TEST(ZipArchive, FindsTheEndRecordBehindALongComment) {
     ZipArchive archive(zip, "comment.zip");
     ASSERT_EQ(archive.entries().size(), 7u);
     EXPECT_EQ(archive.read(archive.entries()[4]), "{\"Name\": \"Älteste Fähre\"}\r\n");
+}
+
+TEST(ZipArchive, RefusesAnEntryClaimingMoreThanTheArchiveCanHoldWithoutReservingIt) {
+    // A fuzzing finding: 7 bytes of data that claim almost 4 GiB.
+    const std::string finding = readFile(zipFixture("oversized_entry.zip"));
+    const std::string message = errorOf(finding);
+    EXPECT_NE(message.find("\"XMLA/klein.txt\" gibt eine unmögliche Größe an"), std::string::npos) << message;
+#if !defined(__SANITIZE_ADDRESS__)
+    // Without room for the claim a reservation from it would end the process with std::bad_alloc.
+    EXPECT_EXIT(
+        {
+            limitAddressSpace(std::uint64_t{512} << 20);
+            std::_Exit(errorOf(finding).empty() ? 1 : 0);
+        },
+        testing::ExitedWithCode(0), "");
+#endif
 }

@@ -48,6 +48,10 @@ class DataPanel : public QFrame {
     // A change marker; none in the comparison window.
     QLabel* addMarker(QWidget* parent, const QString& name, int x, int y);
     bool editing() const { return m_use == PanelUse::Editing; }
+    // The comparison window words a few captions of its own.
+    QString byUse(const QString& editingText, const QString& comparisonText) const {
+        return editing() ? editingText : comparisonText;
+    }
 
   private:
     PanelUse m_use;

@@ -26,7 +26,8 @@ QLabel* text(QWidget* parent, const QString& name, int x, int y, int width, Qt::
 } // namespace
 
 DetailPanel::DetailPanel(QWidget* parent, PanelUse use)
-    : DataPanel(parent, QStringLiteral("DetailPanel"), QStringLiteral("Details  "),
+    : DataPanel(parent, QStringLiteral("DetailPanel"),
+                use == PanelUse::Editing ? QStringLiteral("Details  ") : QStringLiteral("Schiffsdetails  "),
                 QStringLiteral("ImagePanelNameDetail"), QStringLiteral("303"), use) {
     auto* speed =
         addRow(42, QStringLiteral("ForwardSpeedPanel"), QStringLiteral("Geschwindigkeit Faktor"),

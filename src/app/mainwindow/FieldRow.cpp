@@ -18,7 +18,7 @@ QLabel* createMarker(QWidget* parent, const QString& name, int x, int y) {
 }
 
 void setHelpNumber(QWidget* widget, const QString& helpNumber) {
-    widget->setProperty("helpNumber", helpNumber);
+    widget->setProperty("helpNumber", helpNumber.isEmpty() ? QVariant() : QVariant(helpNumber));
 }
 
 FieldRow::FieldRow(QWidget* parent, const QString& rowName, const QString& caption, const QString& fieldName,

@@ -37,6 +37,7 @@ class FieldRow : public QWidget {
 QLabel* createMarker(QWidget* parent, const QString& name, int x, int y);
 
 // Sets the help number an element shows when the mouse moves over it.
+// An empty number takes the widget's entry away.
 void setHelpNumber(QWidget* widget, const QString& helpNumber);
 
 } // namespace ms::gui

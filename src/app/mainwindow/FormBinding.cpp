@@ -18,11 +18,18 @@ const char* const PictureSizeProperty = "pictureSize";
 FormBinding::FormBinding(QWidget* root) : m_root(root) {}
 
 QWidget* FormBinding::control(const QString& name) const {
+    // Fields without a control of their own are remembered too: a search through every child of
+    // the window for each of them would cost more than the rest of a ship's display.
     auto it = m_controls.find(name);
     if (it != m_controls.end() && it.value())
         return it.value();
+    if (m_missing.contains(name))
+        return nullptr;
     QWidget* widget = m_root->findChild<QWidget*>(name);
-    m_controls.insert(name, widget);
+    if (widget)
+        m_controls.insert(name, widget);
+    else
+        m_missing.insert(name);
     return widget;
 }
 

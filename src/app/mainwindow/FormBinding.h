@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -36,6 +37,7 @@ class FormBinding {
 
     QWidget* m_root;
     mutable QHash<QString, QPointer<QWidget>> m_controls;
+    mutable QSet<QString> m_missing; // fields the window has no control for
 };
 
 } // namespace ms::gui

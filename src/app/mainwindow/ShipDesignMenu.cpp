@@ -16,6 +16,9 @@ namespace ms::gui {
 using mainform::q;
 
 namespace {
+const QString SaveCaption = QStringLiteral("Schiffsentwurf speichern …");
+const QString SaveSavedStateCaption = QStringLiteral("Schiffsentwurf speichern (gespeicherter Stand) …");
+
 std::optional<QString> nextFileAnswer;
 std::optional<ShipDesignMenu::FileRequest> lastRequest;
 
@@ -29,7 +32,7 @@ QString& lastFolder() {
 ShipDesignMenu::ShipDesignMenu(QTreeWidget* shipView, Host host)
     : QObject(shipView), m_shipView(shipView), m_host(std::move(host)), m_menu(new QMenu(shipView)) {
     m_menu->setObjectName(QStringLiteral("ShipDesignMenu"));
-    m_saveAction = m_menu->addAction(QStringLiteral("Schiffsentwurf speichern …"));
+    m_saveAction = m_menu->addAction(SaveCaption);
     m_saveAction->setObjectName(QStringLiteral("SaveShipDesignAction"));
     m_loadAction = m_menu->addAction(QStringLiteral("Schiffsentwurf laden …"));
     m_loadAction->setObjectName(QStringLiteral("LoadShipDesignAction"));
@@ -49,6 +52,13 @@ void ShipDesignMenu::ShipViewContextMenu(const QPoint& at) {
     const QTreeWidgetItem* item = m_shipView->itemAt(at);
     m_menuShipGuid = item ? item->data(0, Qt::UserRole).toString() : QString();
     m_saveAction->setEnabled(!m_menuShipGuid.isEmpty());
+    bool unsaved = false;
+    try {
+        unsaved = !m_menuShipGuid.isEmpty() && m_host.unsavedEdits(m_menuShipGuid);
+    } catch (const std::exception&) {
+        // A ship whose saved state cannot be read: the save itself will say what is wrong.
+    }
+    m_saveAction->setText(unsaved ? SaveSavedStateCaption : SaveCaption);
     m_menu->popup(m_shipView->viewport()->mapToGlobal(at));
 }
 

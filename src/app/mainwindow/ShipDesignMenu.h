@@ -14,7 +14,8 @@ class QTreeWidget;
 namespace ms::gui {
 
 // The context menu of the main window's ship list in the category of new ships: a ship's design
-// saved as a .spantora file, a design file loaded as a new ship (also on the empty list).
+// saved as a .spantora file, a design file loaded as a new ship (also on the empty list). A design
+// holds the ship as last saved; while the window holds unsaved edits of it the entry says so.
 class ShipDesignMenu : public QObject {
     Q_OBJECT
   public:
@@ -25,6 +26,8 @@ class ShipDesignMenu : public QObject {
         std::function<void(const std::function<void()>&)> guarded;
         // Selects and shows the ship in the list of new ships.
         std::function<void(const QString& guid)> showNewShip;
+        // Whether the window shows the ship with edits that are not saved yet.
+        std::function<bool(const QString& guid)> unsavedEdits;
     };
 
     ShipDesignMenu(QTreeWidget* shipView, Host host);

@@ -58,7 +58,6 @@ using namespace mainform;
 namespace {
 
 constexpr int GameWatchIntervalMs = 100;
-constexpr int GameCheckEveryTicks = 10;
 const char* const GameExecutable = "Marvessa.exe";
 
 const char* const CategoryQueries[] = {ms::kCategorySail, ms::kCategorySteam, ms::kCategoryExtra,
@@ -411,12 +410,9 @@ void TMainForm::IsVisibleTimerTimer() {
     if (TShipYardForm* enbesa = m_yardForms[2]; enbesa && enbesa->isVisible())
         enbesa->showFactoryState(ms::IsSailWeavingFactoryDeployed());
 
-    // Looking through every running process costs milliseconds; once a second is soon enough for
-    // the notice and keeps the idle program quiet. The enabling rules below run at every tick.
-    if (m_gameCheckTicks-- <= 0) {
-        m_gameCheckTicks = GameCheckEveryTicks - 1;
-        setShownIfChanged(m_marvessaLabel, ms::IsProcessRunning(GameExecutable));
-    }
+    // A tick lists /proc and reads only what it has not seen before, so the notice follows the
+    // game at every tick and the idle program stays quiet.
+    setShownIfChanged(m_marvessaLabel, ms::IsProcessRunning(GameExecutable));
 
     if (sideWindowVisible()) {
         for (QWidget* w :

@@ -21,6 +21,10 @@ class QPushButton;
 class QTimer;
 class QTreeWidget;
 
+namespace ms {
+struct ShipRemovalResult;
+}
+
 namespace ms::gui {
 
 class BasePanel;
@@ -176,7 +180,7 @@ class TMainForm : public QWidget {
     void YardSelectionAbortClick();
     // After deactivation or deletion: the category of new ships with its first ship, or the first
     // category when no new ship is left.
-    void showAfterRemoval(size_t newShipsLeft);
+    void finishRemoval(const ms::ShipRemovalResult& result);
 
     std::array<TShipYardForm*, 3> m_yardForms{};
     TShortCutForm* m_shortCutForm = nullptr; // the yard overview, made on first use
@@ -187,7 +191,6 @@ class TMainForm : public QWidget {
     QString m_currentShipGuid;
     int m_sortColumn = 1;
     int m_showDepth = 0;
-    int m_gameCheckTicks = 0;         // ticks of the game-watch timer until the next process check
     bool m_pressedOnSelected = false; // the mouse went down on the selected row of a list
     bool m_filling = false;
     bool m_showingForm = false; // the fill's field changes are no edits: markers follow at its end

@@ -114,10 +114,7 @@ void TMainForm::DeactivateBtnClick() {
     if (m_currentShipGuid.isEmpty())
         return;
     const ms::ShipRemovalResult result = ms::DeactivateShip(m_currentShipGuid.toStdString());
-    showAfterRemoval(result.newShipsLeft);
-    refillActivatedMods();
-    ms::ClearModCache();
-    ms::ReportRebuildProblems(result.yards, messageSink());
+    finishRemoval(result);
 }
 
 void TMainForm::DeleteBtnClick() {
@@ -131,16 +128,16 @@ void TMainForm::DeleteBtnClick() {
         return;
     }
     const ms::ShipRemovalResult result = ms::DeleteShip(m_currentShipGuid.toStdString());
-    showAfterRemoval(result.newShipsLeft);
-    refillActivatedMods();
-    // Removing the last new ship ends in the first category; the mods' cache is cleared all the
-    // same, since the game would otherwise keep the deleted ship's cached data.
-    ms::ClearModCache();
-    ms::ReportRebuildProblems(result.yards, messageSink());
+    finishRemoval(result);
 }
 
-void TMainForm::showAfterRemoval(size_t newShipsLeft) {
-    reselectShip(newShipsLeft > 0 ? NewShipsCategory : SailCategory, 0);
+void TMainForm::finishRemoval(const ms::ShipRemovalResult& result) {
+    reselectShip(result.newShipsLeft > 0 ? NewShipsCategory : SailCategory, 0);
+    refillActivatedMods();
+    // The cache stays when the last new ship went and the window falls back to the first category.
+    if (result.newShipsLeft > 0)
+        ms::ClearModCache();
+    ms::ReportRebuildProblems(result.yards, messageSink());
 }
 
 TShipYardForm* TMainForm::yardForm(int region) {

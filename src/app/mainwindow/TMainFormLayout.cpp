@@ -1,5 +1,6 @@
 #include "mainwindow/TMainForm.h"
 
+#include "lifecycle/ShipDesign.h"
 #include "mainwindow/BasePanel.h"
 #include "mainwindow/CostPanel.h"
 #include "mainwindow/DetailPanel.h"
@@ -85,10 +86,16 @@ void TMainForm::buildWindow() {
         if (!m_filling)
             guarded([this] { ShipViewClick(); });
     });
-    new ShipDesignMenu(m_shipView,
-                       {[this] { return selectedCategory() == NewShipsCategory; },
-                        [this](const std::function<void()>& handler) { guarded(handler); },
-                        [this](const QString& guid) { reselectShip(NewShipsCategory, -1, guid); }});
+    new ShipDesignMenu(m_shipView, {[this] { return selectedCategory() == NewShipsCategory; },
+                                    [this](const std::function<void()>& handler) { guarded(handler); },
+                                    [this](const QString& guid) { reselectShip(NewShipsCategory, -1, guid); },
+                                    [this](const QString& guid) {
+                                        if (guid != m_currentShipGuid)
+                                            return false;
+                                        ms::ShipForm shown = m_form;
+                                        m_binding->read(shown);
+                                        return ms::ShipDesignHasUnsavedEdits(shown);
+                                    }});
 
     m_newShipBtn = new QPushButton(QStringLiteral("Neues Schiff erstellen"), this);
     m_newShipBtn->setObjectName(QStringLiteral("NewShipBtn"));

@@ -46,6 +46,13 @@ void TMainForm::setSideWindows(TProductForm* productPicker, TOrgDataForm* compar
                     [this, panel] { guarded([this, panel] { ShowOrgDataFormClick(panel); }); });
         }
         connect(comparison, &TOrgDataForm::closed, this, [this] { guarded([this] { sideWindowClosed(); }); });
+        // Moves over the comparison show its help entry in this window's help area.
+        for (QWidget* w : comparison->findChildren<QWidget*>()) {
+            w->setMouseTracking(true);
+            w->installEventFilter(this);
+        }
+        comparison->setMouseTracking(true);
+        comparison->installEventFilter(this);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "mainwindow/CostPanel.h"
 #include "mainwindow/DetailPanel.h"
 #include "mainwindow/ExpeditionPanel.h"
+#include "mainwindow/FieldRow.h"
 #include "mainwindow/FormBinding.h"
 #include "mainwindow/MainFormStyle.h"
 #include "mainwindow/NumberField.h"
@@ -35,6 +36,12 @@ TOrgDataForm::TOrgDataForm()
         p->hide();
     }
     m_binding = std::make_unique<FormBinding>(this);
+
+    // The whole window is the frame of help entry 501: the rows' own entries describe editing,
+    // which this window does not do.
+    for (QWidget* w : findChildren<QWidget*>())
+        setHelpNumber(w, {});
+    setHelpNumber(this, QStringLiteral("501"));
 }
 
 TOrgDataForm::~TOrgDataForm() = default;

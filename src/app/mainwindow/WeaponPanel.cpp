@@ -17,11 +17,13 @@ WeaponPanel::WeaponPanel(QWidget* parent, PanelUse use)
            QStringLiteral("WeaponMaxHitpoints"), QStringLiteral("WeaponMaxHitPointsDot"),
            QStringLiteral("400"));
     addRow(top += FieldRow::Height + 4, QStringLiteral("WeaponSelfHealPerSecPanel"),
-           QStringLiteral("Selbstheilung pro Sek"), QStringLiteral("WeaponSelfHealPerSec"),
-           QStringLiteral("WeaponSelfHealPerSecDot"), QStringLiteral("401"));
+           byUse(QStringLiteral("Selbstheilung pro Sek"), QStringLiteral("Selbstheilung (sec.)")),
+           QStringLiteral("WeaponSelfHealPerSec"), QStringLiteral("WeaponSelfHealPerSecDot"),
+           QStringLiteral("401"));
     addRow(top += FieldRow::Height + 4, QStringLiteral("WeaponSelfHealPausePanel"),
-           QStringLiteral("Selbstheilungstart (sek.)"), QStringLiteral("WeaponSelfHealPause"),
-           QStringLiteral("WeaponSelfHealPauseDot"), QStringLiteral("402"));
+           byUse(QStringLiteral("Selbstheilungstart (sek.)"), QStringLiteral("Selbstheilungstart (sec.)")),
+           QStringLiteral("WeaponSelfHealPause"), QStringLiteral("WeaponSelfHealPauseDot"),
+           QStringLiteral("402"));
 
     top += FieldRow::Height + 14;
     addHeading(top, QStringLiteral("Bewaffnung (offensiv)"));

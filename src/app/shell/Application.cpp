@@ -3,8 +3,9 @@
 #include "mainwindow/TMainForm.h"
 #include "mainwindow/TOrgDataForm.h"
 #include "mainwindow/TProductForm.h"
-#include "shell/ConsistencyCommand.h"
+#include "shell/CommandLine.h"
 #include "shell/GermanTranslations.h"
+#include "shell/ProgramIcon.h"
 #include "shell/Resources.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartupSequence.h"
@@ -13,14 +14,14 @@
 #include <QApplication>
 #include <clocale>
 #include <memory>
-#include <string_view>
 
 namespace ms::gui {
 
 int runApplication(int argc, char** argv) {
-    // "--check" reports on the data without a window, for players who edited files by hand.
-    if (argc > 1 && std::string_view(argv[1]) == "--check")
-        return RunConsistencyCheckCommand(argc, argv);
+    // The options are read before anything needs a display: they answer on a bare terminal too.
+    const CommandLine command = ParseCommandLine(argc, argv);
+    if (command.mode != CommandMode::Window)
+        return RunCommandLine(command, argc, argv);
 
     QApplication app(argc, argv);
     // QApplication switches LC_NUMERIC to the user's locale; the data files always use ".".
@@ -28,6 +29,7 @@ int runApplication(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Marvessa Spantora"));
     installGermanTranslations();
     initResources();
+    applyProgramIcon();
 
     SingleInstance instance;
     TMainForm mainForm;

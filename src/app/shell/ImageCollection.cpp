@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <memory>
+
 namespace ms::gui {
 
 namespace {
@@ -23,7 +25,16 @@ struct SetContent {
 struct Collection {
     SetContent sets[2];
     QHash<QString, QPixmap> cache;
+    // A ship's picture is drawn at several sizes; its drawing is read once.
+    QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
     bool loaded = false;
+
+    QSvgRenderer& renderer(const QString& source) {
+        std::shared_ptr<QSvgRenderer>& r = renderers[source];
+        if (!r)
+            r = std::make_shared<QSvgRenderer>(source);
+        return *r;
+    }
 
     SetContent& set(ImageCollection::Set s) { return sets[s == ImageCollection::Set::NewShips ? 1 : 0]; }
 
@@ -89,7 +100,7 @@ QImage ImageCollection::image(const QString& name, const QSize& size, Set set) {
     const auto source = content.sources.constFind(key);
     if (source == content.sources.constEnd())
         return {};
-    QSvgRenderer renderer(*source);
+    QSvgRenderer& renderer = collection().renderer(*source);
     if (!renderer.isValid())
         return {};
     const QSize target = size.isEmpty() ? renderer.defaultSize() : size;
@@ -141,7 +152,7 @@ QSize ImageCollection::defaultSize(const QString& name, Set set) {
     const auto source = content.sources.constFind(key);
     if (source == content.sources.constEnd())
         return {};
-    return QSvgRenderer(*source).defaultSize();
+    return collection().renderer(*source).defaultSize();
 }
 
 QStringList ImageCollection::names(Set set) {

@@ -63,6 +63,10 @@ void QtSettingsStore::writeValue(const QString& name, const QString& value) {
     syncOrThrow(s);
 }
 
+QString QtSettingsStore::fileName() {
+    return openSettings().fileName();
+}
+
 QString QtSettingsStore::readValue(const QString& name) {
     QSettings s = openSettings();
     return s.value(KeyPath + QLatin1Char('/') + name).toString();

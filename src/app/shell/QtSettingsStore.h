@@ -10,7 +10,7 @@ namespace ms::gui {
 // (MarvessaSpantora/MarvessaSpantora.ini), the values in a group named by the key path. QSettings
 // writes the file atomically.
 class QtSettingsStore : public SettingsStore {
-public:
+  public:
     static const QString KeyPath;
 
     bool keyExists() const override;
@@ -21,6 +21,8 @@ public:
     // "DeleteYard" is changed while the program runs.
     static void writeValue(const QString& name, const QString& value);
     static QString readValue(const QString& name);
+    // The INI file the values live in (whether it exists yet or not).
+    static QString fileName();
 };
 
 } // namespace ms::gui

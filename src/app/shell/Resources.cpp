@@ -1,10 +1,11 @@
 #include "shell/Resources.h"
 
-#include <QtCore/qglobal.h>
 #include <QDir>
+#include <QtCore/qglobal.h>
 
 static void initEmbedded() {
     Q_INIT_RESOURCE(embedded);
+    Q_INIT_RESOURCE(icons);
 #ifdef SPANTORA_HAS_IMAGES
     Q_INIT_RESOURCE(images);
 #endif

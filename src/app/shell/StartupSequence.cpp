@@ -17,6 +17,7 @@
 #include "shell/SingleInstance.h"
 #include "shell/StandardMessage.h"
 #include "shell/SystemInfo.h"
+#include "shell/Whereabouts.h"
 #include "shell/WindowPlacement.h"
 #include "shell/WineRegistry.h"
 #include "store/SharedDocuments.h"
@@ -24,11 +25,9 @@
 #include <QApplication>
 #include <QDate>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QScreen>
-#include <QStandardPaths>
 
 namespace ms::gui {
 namespace fs = std::filesystem;
@@ -54,11 +53,6 @@ std::string withTrailingSeparator(const fs::path& dir) {
     return s;
 }
 
-bool isWritableDir(const QString& dir) {
-    const QFileInfo info(dir);
-    return info.isDir() && info.isWritable();
-}
-
 void processEvents() {
     QCoreApplication::processEvents();
 }
@@ -78,6 +72,18 @@ bool unpackEmbeddedArchive(const fs::path& programDir) {
                               });
 }
 
+// The lines of WhereaboutsText as a two-column table: the paths line up in a proportional font.
+QString whereaboutsToolTip(const Whereabouts& where) {
+    QString rows;
+    for (const QString& line :
+         QString::fromStdString(WhereaboutsText(where)).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        rows += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+                    .arg(line.left(colon + 1).toHtmlEscaped(), line.mid(colon + 1).trimmed().toHtmlEscaped());
+    }
+    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">") + rows + QStringLiteral("</table>");
+}
+
 void centreOnScreen(TMainForm& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1294, 794);
@@ -90,15 +96,27 @@ void centreOnScreen(TMainForm& window) {
 }
 } // namespace
 
-fs::path defaultProgramDir() {
-    const QString exeDir = QCoreApplication::applicationDirPath();
-    if (isWritableDir(exeDir))
-        return fs::path(exeDir.toStdString());
-    const fs::path dataDir = (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                              QStringLiteral("/MarvessaSpantora"))
-                                 .toStdString();
-    CreateFolders(dataDir);
-    return dataDir;
+fs::path executableDir() {
+    return fs::path(QCoreApplication::applicationDirPath().toStdString());
+}
+
+DataFolderChoice chosenDataFolder() {
+    return ChooseDataFolder(executableDir());
+}
+
+GameLocatorServices gameLocator(const StartupServices& services, SettingsStore& platformSettings,
+                                const fs::path& programDir) {
+    GameLocatorServices locator;
+    locator.settings = services.settings ? services.settings : &platformSettings;
+    locator.readInstallDir =
+        services.readInstallDir ? services.readInstallDir : [](const std::string& key, bool drop) {
+            return findInstallDir(wineprefixCandidates(), key, drop);
+        };
+    locator.chooseFolder = services.chooseFolder ? services.chooseFolder : [] { return std::string(); };
+    locator.programDir = withTrailingSeparator(programDir);
+    locator.programVersion = ProgramVersion();
+    locator.today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    return locator;
 }
 
 StartupResult StartupSequence(TMainForm& mainForm, StartupServices services) {
@@ -107,14 +125,16 @@ StartupResult StartupSequence(TMainForm& mainForm, StartupServices services) {
     // 1. Decimal separator of the system locale.
     e.decimalIsPoint = decimalIsPointFor(QLocale::system().decimalPoint().toStdString());
 
-    // 2. Folders.
+    // 2. Folders. The player's data live in the per-user data folder, which survives a new build or
+    // version; an "XMLA" already next to the executable is used where it is.
     try {
-        e.programDir = services.programDir.empty() ? defaultProgramDir() : services.programDir;
+        e.programDir = services.programDir.empty() ? executableDir() : services.programDir;
+        e.xmlaDir = services.dataHome.empty() ? ChooseDataFolder(e.programDir).xmlaDir
+                                              : ChooseDataFolder(e.programDir, services.dataHome).xmlaDir;
     } catch (const std::exception& error) {
         reportStartFailure(error);
         return StartupResult::Failed;
     }
-    e.xmlaDir = e.programDir / "XMLA";
 
     // 3. Single instance, the game, the settings.
     if (services.instanceLock && !services.instanceLock->acquire()) {
@@ -123,21 +143,11 @@ StartupResult StartupSequence(TMainForm& mainForm, StartupServices services) {
         return StartupResult::AlreadyRunning;
     }
     QtSettingsStore platformSettings;
-    GameLocatorServices locator;
-    locator.settings = services.settings ? services.settings : &platformSettings;
-    locator.readInstallDir =
-        services.readInstallDir ? services.readInstallDir : [](const std::string& key, bool drop) {
-            return findInstallDir(wineprefixCandidates(), key, drop);
-        };
-    locator.chooseFolder = services.chooseFolder ? services.chooseFolder : [&mainForm] {
-        return chooseGameFolder(&mainForm).toStdString();
-    };
-    locator.programDir = withTrailingSeparator(e.programDir);
-    locator.programVersion = ProgramVersion();
-    locator.today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    if (!services.chooseFolder)
+        services.chooseFolder = [&mainForm] { return chooseGameFolder(&mainForm).toStdString(); };
 
     try {
-        if (LocateGame(locator) == LocateOutcome::NotTheGame) {
+        if (LocateGame(gameLocator(services, platformSettings, e.programDir)) == LocateOutcome::NotTheGame) {
             StandardMessage::critical(nullptr, kStartError, QString::fromStdString(notTheGameMessage()));
             return StartupResult::NoGame;
         }
@@ -153,13 +163,21 @@ StartupResult StartupSequence(TMainForm& mainForm, StartupServices services) {
 
         // 5. The data directory, unpacked only when it is missing altogether.
         std::error_code ec;
-        if (!fs::is_directory(e.xmlaDir, ec))
-            unpackEmbeddedArchive(e.programDir);
+        if (!fs::is_directory(e.xmlaDir, ec)) {
+            CreateFolders(e.xmlaDir.parent_path());
+            unpackEmbeddedArchive(e.xmlaDir.parent_path());
+        }
 
         // 6. and 7. Font and version.
         InstallDisplayFont(&mainForm);
-        if (auto* version = mainForm.findChild<QLabel*>(QStringLiteral("Version")))
+        if (auto* version = mainForm.findChild<QLabel*>(QStringLiteral("Version"))) {
             version->setText(QString::fromStdString(ProgramVersion()));
+            // Where this copy works, for a player looking for the ships or the mods.
+            const Whereabouts where{e.gameLocation, e.modLocation, e.xmlaDir,
+                                    e.xmlaDir == e.programDir / "XMLA",
+                                    QtSettingsStore::fileName().toStdString()};
+            version->setToolTip(whereaboutsToolTip(where));
+        }
 
         // 8. and 9. The shared documents and the projectile box.
         OpenSharedDocuments(e.xmlaDir);

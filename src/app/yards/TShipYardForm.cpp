@@ -32,6 +32,7 @@ constexpr int ClientWidth = 1104;
 constexpr int ClientHeight = 742;
 constexpr int PlaceWidth = 56;
 constexpr int PlaceHeight = 55;
+constexpr qreal MinNamePointSize = 5;
 
 constexpr YardWindowRegion Regions[] = {
     {"TShipYardForm01", "Werftzuweisung Alte Welt", "AW", "Alte Welt", "ShipYardHelpPanel", false},
@@ -264,24 +265,48 @@ void TShipYardForm::showYardName(const QString& engine) {
     m_sailNameLabel->setVisible(sail);
     m_headSteam->setVisible(!sail);
     m_steamNameLabel->setVisible(!sail);
-    m_sailNameLabel->setText(m_sailName);
-    m_steamNameLabel->setText(m_steamName);
+    showFittedName(m_sailNameLabel, m_sailName);
+    showFittedName(m_steamNameLabel, m_steamName);
+}
+
+void TShipYardForm::showFittedName(QLabel* label, const QString& name) {
+    // The label wraps at blanks; a word wider than the header cannot wrap and is drawn smaller
+    // until it fits.
+    QFont nameFont = label->parentWidget()->font();
+    nameFont.setBold(true);
+    qreal widest = 0;
+    const auto measure = [&] {
+        widest = 0;
+        for (const QString& word : name.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            widest = std::max(widest, QFontMetricsF(nameFont).horizontalAdvance(word));
+    };
+    for (measure(); widest > label->width() - 4 && nameFont.pointSizeF() > MinNamePointSize; measure())
+        nameFont.setPointSizeF(nameFont.pointSizeF() - 0.5);
+    label->setFont(nameFont);
+    label->setText(name);
 }
 
 void TShipYardForm::SwitchYardEngine(const QString& engine) {
-    setUpdatesEnabled(false);
-    const auto redraw = qScopeGuard([this] { setUpdatesEnabled(true); });
-    m_engine = engine;
-    (engine == QLatin1String("Sail") ? m_showSailBtn : m_showSteamBtn)->setChecked(true);
-    showYardName(engine);
-    FillYardShipList();
-    if (m_shipView->topLevelItemCount() > 0)
-        m_shipView->setCurrentItem(m_shipView->topLevelItem(0));
-    ShowYardBuildMenu();
-    showNamedPicture(m_currentYard,
-                     engine == QLatin1String("Sail") ? QStringLiteral("Segelschiff128")
-                                                     : QStringLiteral("Dampfschiff128"),
-                     QSize(128, 128));
+    std::string problem;
+    {
+        setUpdatesEnabled(false);
+        const auto redraw = qScopeGuard([this] { setUpdatesEnabled(true); });
+        m_engine = engine;
+        (engine == QLatin1String("Sail") ? m_showSailBtn : m_showSteamBtn)->setChecked(true);
+        showYardName(engine);
+        FillYardShipList();
+        if (m_shipView->topLevelItemCount() > 0)
+            m_shipView->setCurrentItem(m_shipView->topLevelItem(0));
+        problem = ShowYardBuildMenu();
+        showNamedPicture(m_currentYard,
+                         engine == QLatin1String("Sail") ? QStringLiteral("Segelschiff128")
+                                                         : QStringLiteral("Dampfschiff128"),
+                         QSize(128, 128));
+    }
+    // An empty menu beside flagged ships would say nothing about the broken file behind it.
+    if (!problem.empty())
+        ms::ReportRebuildProblems(
+            {ms::YardRebuildResult{&shownYard(), ms::YardRebuildOutcome::Refused, problem}}, messageSink());
 }
 
 void TShipYardForm::clearMenuPlaces() {
@@ -305,11 +330,12 @@ void TShipYardForm::FillYardShipList() {
     }
 }
 
-void TShipYardForm::ShowYardBuildMenu() {
+std::string TShipYardForm::ShowYardBuildMenu() {
     const ms::YardRow& yard = shownYard();
     ms::DeployYard(yard);
     clearMenuPlaces();
-    const std::vector<ms::YardMenuPlace> menu = ms::ReadYardBuildMenu(yard);
+    std::string problem;
+    const std::vector<ms::YardMenuPlace> menu = ms::ReadYardBuildMenu(yard, &problem);
     for (size_t i = 0; i < menu.size() && i < m_places.size(); ++i) {
         QLabel* place = m_places[i];
         const ms::YardMenuPlace& p = menu[i];
@@ -318,6 +344,7 @@ void TShipYardForm::ShowYardBuildMenu() {
         showNamedPicture(place, q(p.icon), QSize(PlaceWidth, PlaceWidth),
                          p.newShipPicture ? ImageCollection::Set::NewShips : ImageCollection::Set::Standard);
     }
+    return problem;
 }
 
 void TShipYardForm::ToggleYardShip() {
@@ -366,7 +393,7 @@ void TShipYardForm::RenameYard() {
 
     ms::RenameYard(target, answer.input);
     (sail ? m_sailName : m_steamName) = q(answer.input);
-    (sail ? m_sailNameLabel : m_steamNameLabel)->setText(q(answer.input));
+    showFittedName(sail ? m_sailNameLabel : m_steamNameLabel, q(answer.input));
 }
 
 void TShipYardForm::SailClothingEnbesaImageClick() {

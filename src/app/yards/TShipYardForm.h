@@ -59,7 +59,9 @@ class TShipYardForm : public QDialog {
 
     void SwitchYardEngine(const QString& engine);
     void FillYardShipList();
-    void ShowYardBuildMenu();
+    // Deploys the shown yard if needed and draws its menu. Returns the problem of a deployed file
+    // that cannot be used (the caller reports it), else an empty text.
+    std::string ShowYardBuildMenu();
     void ToggleYardShip();
     void RenameYard();
     void SailClothingEnbesaImageClick();
@@ -81,6 +83,7 @@ class TShipYardForm : public QDialog {
     void buildHelpArea();
     const ms::YardRow& shownYard() const;
     void showYardName(const QString& engine);
+    static void showFittedName(QLabel* label, const QString& name);
     void clearMenuPlaces();
     void refreshAfterToggle();
     // Runs an action and shows its failure in the program's error message.

@@ -159,7 +159,9 @@ template <typename Action> void TShortCutForm::guarded(Action&& action) {
 }
 
 void TShortCutForm::open() {
+    // Every opening starts afresh: no selected row, no summary, no picture.
     FillOverviewLists();
+    clearSummary();
     if (const QWidget* owner = parentWidget()) {
         // Centred over the main window, taking this window's frame to be the same as the main
         // window's (the client area gives the outer size 1294 x 794 with the usual frame).
@@ -190,10 +192,12 @@ void TShortCutForm::ShowShipSummary(QTreeWidget* list) {
     if (selected.isEmpty())
         return;
     const std::string guid = selected.first()->data(ImageColumn, Qt::UserRole).toString().toStdString();
+    // The summary belongs to one row: the other lists let go of theirs.
+    for (QTreeWidget* other : m_lists)
+        if (other != list)
+            other->clearSelection();
     // Emptied first: a ship that cannot be read shows no summary rather than the previous ship's.
-    m_infoRichEdit->clear();
-    m_shipInfoImage->clear();
-    m_shipInfoImage->setProperty(PictureNameProperty, QVariant());
+    clearSummary();
 
     ms::ReloadShipDocuments(ms::env().xmlaDir);
     // A form of the window's own: the main window's panels keep the ship they show and will save.
@@ -203,6 +207,12 @@ void TShortCutForm::ShowShipSummary(QTreeWidget* list) {
         AppendRichLine(q(line.text), QColor(line.colour.r, line.colour.g, line.colour.b));
     m_infoRichEdit->moveCursor(QTextCursor::Start);
     showNamedPicture(m_shipInfoImage, q(ms::ShipPictureName(entry)), QSize(InfoPicture, InfoPicture));
+}
+
+void TShortCutForm::clearSummary() {
+    m_infoRichEdit->clear();
+    m_shipInfoImage->clear();
+    m_shipInfoImage->setProperty(PictureNameProperty, QVariant());
 }
 
 void TShortCutForm::AppendRichLine(const QString& text, const QColor& colour) {

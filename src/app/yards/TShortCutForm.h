@@ -56,6 +56,7 @@ class TShortCutForm : public QDialog {
   private:
     void buildColumn(int column);
     void buildInfoArea();
+    void clearSummary();
     template <typename Action> void guarded(Action&& action);
 
     std::array<QTreeWidget*, YardCount> m_lists{};

@@ -23,12 +23,14 @@ QTreeWidget* makeYardShipList(QWidget* parent, const QString& name, const QRect&
     list->setRootIsDecorated(false);
     list->setIndentation(0);
     list->setIconSize(QSize(ShipPicture, ShipPicture));
-    list->setColumnWidth(0, ShipPicture + 8);
+    list->setColumnWidth(0, ShipPicture);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setWordWrap(true);
+    // A name wider than its column ends in "…"; the row's tooltip shows it whole.
+    list->setWordWrap(false);
+    list->setTextElideMode(Qt::ElideRight);
     return list;
 }
 
@@ -38,7 +40,8 @@ QTreeWidgetItem* addYardShipRow(QTreeWidget* list, const ms::YardListRow& row) {
     item->setData(0, Qt::UserRole + 1, mainform::q(row.picture));
     item->setIcon(0, ImageCollection::icon(mainform::q(row.picture)));
     item->setText(1, mainform::q(row.name));
-    item->setSizeHint(0, QSize(ShipPicture + 8, ShipPicture + 4));
+    item->setToolTip(1, mainform::q(row.name));
+    item->setSizeHint(0, QSize(ShipPicture, ShipPicture + 4));
     return item;
 }
 

@@ -43,10 +43,7 @@ fs::path ActivateShip(const ShipForm& shown, const ActivationInputs& inputs) {
     const std::string& guid = shown.context.guid;
     if (guid.empty())
         throw Error("Es ist kein Schiff ausgewählt.");
-    std::error_code ec;
-    if (e.modLocation.empty() || !fs::is_directory(e.modLocation, ec))
-        throw Error("Der Mod-Ordner des Spiels \"" + e.modLocation + "\" fehlt.");
-    const fs::path modLocation = e.modLocation;
+    const fs::path modLocation = ProvideModsFolder();
 
     // Everything is read and composed before the first file is written.
     const std::string modName = TransliterateUmlauts(shown.text("ShipName"));
@@ -115,7 +112,7 @@ fs::path ActivateShip(const ShipForm& shown, const ActivationInputs& inputs) {
         ListActivatedMods();
         int n = 0;
         for (const std::string& name : activatedModFolders())
-            if (name.find(guid) != std::string::npos && fs::is_directory(modLocation / name, ec))
+            if (name.find(guid) != std::string::npos && IsFolder(modLocation / name))
                 journal.remove(modLocation / name, SetAsideName(guid, n++));
         journal.moveFolder(staging, target);
 

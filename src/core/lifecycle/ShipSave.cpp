@@ -302,6 +302,8 @@ void SaveShip(const fs::path& xmlaDir, const ShipForm& form, const SaveShipHooks
     if (!FindShipEntryQuoted(ShipIndexRoot(), guid))
         refuse("der Eintrag des Schiffs " + guid + " fehlt in der Datei " + kShipIndexFile + ".");
 
+    // From here the open documents differ from their files until the save has gone through.
+    SharedShipDocumentsEdited();
     SaveCosts(plan);
     SaveExpedition(plan);
     SaveWeapons(plan);

@@ -1,8 +1,10 @@
 #include "lifecycle/StoredFieldNumber.h"
 
+#include "shell/VisibleText.h"
 #include "shell/Workforce.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace ms {
@@ -36,6 +38,15 @@ std::string storedDecimal(std::string_view number) {
     return text;
 }
 
+// The shortest text that reads back as the same number, as the game's own files write decimals:
+// "05.50" -> "5.5", "6.0" -> "6", "6.24" stays. A zero keeps no sign.
+std::string normalDecimal(double number) {
+    char buffer[400]; // fixed notation of any double fits
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, number + 0.0, std::chars_format::fixed).ptr;
+    return std::string(buffer, end);
+}
+
 bool isWholeNumber(std::string_view text) {
     if (!text.empty() && (text.front() == '+' || text.front() == '-'))
         text.remove_prefix(1);
@@ -50,7 +61,7 @@ StoredFieldNumber StoreFieldNumber(const NumberFieldSpec& spec, std::string_view
     const std::string_view text = trimmed(shown);
     if (text.empty())
         return {{}, "das Feld \"" + std::string(spec.caption) + "\" ist leer."};
-    const std::string value = "der Wert \"" + std::string(shown) + "\" " + field;
+    const std::string value = "der Wert \"" + visibleText(shown) + "\" " + field;
     if (!spec.decimal && !isWholeNumber(text))
         return {{}, value + " ist keine ganze Zahl."};
 
@@ -66,8 +77,7 @@ StoredFieldNumber StoreFieldNumber(const NumberFieldSpec& spec, std::string_view
                     boundText(spec.maximum, decimalIsPoint) + "."};
     if (!spec.decimal)
         return {formatFieldNumber(number, false, true), {}};
-    // A zero keeps no sign: "-0" is the same value and no text the game expects.
-    return {number == 0 && stored.front() == '-' ? stored.substr(1) : stored, {}};
+    return {normalDecimal(number), {}};
 }
 
 StoredFieldNumber StoreUnlockCount(std::string_view workForce, std::string_view workAmount) {
@@ -75,7 +85,7 @@ StoredFieldNumber StoreUnlockCount(std::string_view workForce, std::string_view 
         return {{}, "es ist keine Bevölkerungsstufe für die Baufreigabe gewählt."};
     if (!findWorkforce(workForce))
         return {{},
-                "die Bevölkerungsstufe \"" + std::string(workForce) +
+                "die Bevölkerungsstufe \"" + visibleText(workForce) +
                     "\" für die Baufreigabe ist unbekannt."};
     return StoreFieldNumber(*findNumberFieldSpec("WorkAmount"), workAmount, true);
 }

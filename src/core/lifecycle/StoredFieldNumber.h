@@ -9,7 +9,7 @@ namespace ms {
 
 // A number field's shown text in the form the data files take, or why it cannot be stored.
 struct StoredFieldNumber {
-    std::string text;  // "," as ".", "2," as "2", ",5" as "0.5", integers as plain digits
+    std::string text;  // plain digits, decimals in their shortest form: "2," as "2", ",50" as "0.5"
     std::string fault; // empty when the text can be stored
 };
 
@@ -18,7 +18,7 @@ struct StoredFieldNumber {
 // stored text has "." for either. The fault begins in lower case and names the field by its caption,
 // for the caller to put behind its own first words, for example
 //   der Wert "0" im Feld "Baufreigabe ab" liegt nicht zwischen 1 und 1000.
-// `decimalIsPoint` only chooses how the bounds are written in it.
+// `decimalIsPoint` only chooses how the bounds are written in it; the shown text is quoted visibly.
 StoredFieldNumber StoreFieldNumber(const NumberFieldSpec& spec, std::string_view shown, bool decimalIsPoint);
 
 // The unlock condition, the population level (WorkForceGUID) and its count (WorkAmount), as a

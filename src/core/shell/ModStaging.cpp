@@ -2,8 +2,9 @@
 
 #include "shell/Environment.h"
 #include "shell/Error.h"
-#include "shell/SystemErrorText.h"
 #include "shell/FileOperations.h"
+#include "shell/GameLocator.h"
+#include "shell/SystemErrorText.h"
 
 #include <vector>
 
@@ -38,6 +39,16 @@ int RemoveStagingLeftovers(std::string_view containing) {
     return removed;
 }
 
+fs::path ProvideModsFolder() {
+    const Environment& e = env();
+    const fs::path mods = e.modLocation;
+    if (!e.modLocation.empty() && !IsFolder(mods) && isGameFolder(e.gameLocation))
+        CreateFolders(mods);
+    if (e.modLocation.empty() || !IsFolder(mods))
+        throw Error("Der Mod-Ordner des Spiels \"" + e.modLocation + "\" fehlt.");
+    return mods;
+}
+
 void CopyIntoMods(const fs::path& source, const fs::path& modLocation, const std::string& name) {
     const fs::path staging = modLocation / DeploymentStagingName(name);
     const fs::path target = modLocation / name;
@@ -51,7 +62,8 @@ void CopyIntoMods(const fs::path& source, const fs::path& modLocation, const std
     fs::rename(staging, target, ec);
     if (ec) {
         DeleteFolder(staging);
-        throw Error("Der Ordner \"" + target.string() + "\" kann nicht angelegt werden: " + systemErrorText(ec));
+        throw Error("Der Ordner \"" + target.string() +
+                    "\" kann nicht angelegt werden: " + systemErrorText(ec));
     }
 }
 

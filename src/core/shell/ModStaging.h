@@ -23,6 +23,11 @@ std::string DeploymentStagingName(std::string_view folder);
 // deployment left behind. Returns how many went. Without a known mods folder nothing happens.
 int RemoveStagingLeftovers(std::string_view containing = {});
 
+// The game's mods folder (env().modLocation). A mods folder that went missing while the game's
+// executable is still there is created again, as start-up does; without the game it stays missing
+// and ms::Error says so.
+std::filesystem::path ProvideModsFolder();
+
 // Copies `source` to `modLocation / name`: first into a staging folder beside it, then renamed into
 // place, so the game never meets a half-copied mod. Throws ms::Error naming the folder on failure
 // and leaves no staging folder behind.

@@ -101,10 +101,11 @@ ExecutableVerdict executableMatches(const fs::path& dir, std::string_view exeNam
 }
 
 // What the scans found out per process, so that a quiet system costs little more than listing
-// /proc. A process is one instance of its number: the /proc entry's inode number changes when the
-// number is reused. Its command name is read again while it is young (a Windows emulation names
-// itself after the program it loaded only once that is loaded) and at every full scan; its
-// executable link and argv[0] only when the command name or the start time changed.
+// /proc at every scan. A process is one instance of its number: the /proc entry's inode number
+// changes when the number is reused. Its command name is read again while it is young (a Windows
+// emulation names itself after the program it loaded only once that is loaded) and at the rare full
+// scan, which catches a long-lived launcher that turns into the game; its executable link and
+// argv[0] only when the command name or the start time changed.
 struct KnownProcess {
     ino_t instance = 0;
     ProcessStat stat;
@@ -119,9 +120,11 @@ struct ScanMemory {
     int scans = 0;
 };
 
-// Scans in which a new process is looked at closely, and how often every process is.
-constexpr int YoungScans = 10;
-constexpr int FullScanEvery = 10;
+// Scans in which a new process is looked at closely, and how often every process is. The game
+// watch scans ten times a second: a process is young for three seconds, and every process is
+// looked at again every ten seconds.
+constexpr int YoungScans = 30;
+constexpr int FullScanEvery = 100;
 
 } // namespace
 

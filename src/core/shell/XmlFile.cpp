@@ -3,6 +3,7 @@
 #include "shell/AtomicFile.h"
 #include "shell/Error.h"
 #include "shell/LineBreaks.h"
+#include "shell/XmlParseText.h"
 
 #include <sstream>
 
@@ -77,8 +78,8 @@ bool startsWithByteOrderMark(const std::string& bytes) {
 void loadXmlFromString(pugi::xml_document& doc, const std::string& text, const std::string& nameForErrors) {
     const auto result = doc.load_buffer(text.data(), text.size(), kParseOptions, pugi::encoding_utf8);
     if (!result)
-        throw Error("Die Datei \"" + nameForErrors + "\" ist fehlerhaft: " + result.description() +
-                    " (Zeichen " + std::to_string(result.offset) + ").");
+        throw Error("Die Datei \"" + nameForErrors +
+                    "\" ist fehlerhaft: " + xmlParseFault(result, text.size()) + ".");
     if (!doc.document_element())
         throw Error("Die Datei \"" + nameForErrors + "\" enthält kein XML-Element.");
 }

@@ -22,6 +22,10 @@ constexpr std::uint16_t FlagStrongEncryption = 0x0040;
 constexpr std::uint16_t MethodStored = 0;
 constexpr std::uint16_t MethodDeflate = 8;
 constexpr std::uint16_t MethodAesEncrypted = 99;
+// Deflate packs at most about 1032 bytes into one, so no entry holds more than the archive's size
+// times that; one that claims more lies about its size. No data file comes near the ceiling.
+constexpr std::uint64_t MaxInflateRatio = 1100;
+constexpr std::uint64_t MaxEntrySize = std::uint64_t{256} << 20;
 
 std::uint16_t le16(const std::string& b, std::size_t at) {
     return static_cast<std::uint16_t>(static_cast<unsigned char>(b[at]) |
@@ -68,7 +72,8 @@ void ZipArchive::parseCentralDirectory() {
     const std::uint32_t cdSize = le32(m_bytes, eocd + 12);
     const std::uint32_t cdOffset = le32(m_bytes, eocd + 16);
 
-    const bool zip64Locator = eocd >= Zip64LocatorSize && le32(m_bytes, eocd - Zip64LocatorSize) == Zip64LocatorSignature;
+    const bool zip64Locator =
+        eocd >= Zip64LocatorSize && le32(m_bytes, eocd - Zip64LocatorSize) == Zip64LocatorSignature;
     if (zip64Locator || entryCount == 0xFFFF || cdSize == 0xFFFFFFFFu || cdOffset == 0xFFFFFFFFu)
         fail("ZIP64-Archive werden nicht unterstützt.");
     if (diskNumber != 0 || cdDisk != 0 || entriesOnDisk != entryCount)
@@ -97,18 +102,25 @@ void ZipArchive::parseCentralDirectory() {
             fail("Das Inhaltsverzeichnis ist beschädigt.");
         e.name = m_bytes.substr(pos + CentralHeaderSize, nameLength);
 
-        for (std::size_t x = pos + CentralHeaderSize + nameLength; x + 4 <= pos + CentralHeaderSize + nameLength + extraLength;) {
+        for (std::size_t x = pos + CentralHeaderSize + nameLength;
+             x + 4 <= pos + CentralHeaderSize + nameLength + extraLength;) {
             if (le16(m_bytes, x) == Zip64ExtraId)
-                fail("Der Eintrag \"" + e.name + "\" ist im ZIP64-Format gespeichert; das wird nicht unterstützt.");
+                fail("Der Eintrag \"" + e.name +
+                     "\" ist im ZIP64-Format gespeichert; das wird nicht unterstützt.");
             x += 4 + le16(m_bytes, x + 2);
         }
         if (e.compressedSize == 0xFFFFFFFFu || e.size == 0xFFFFFFFFu || e.localHeaderOffset == 0xFFFFFFFFu)
-            fail("Der Eintrag \"" + e.name + "\" ist im ZIP64-Format gespeichert; das wird nicht unterstützt.");
+            fail("Der Eintrag \"" + e.name +
+                 "\" ist im ZIP64-Format gespeichert; das wird nicht unterstützt.");
+        const std::uint64_t sizeBound = std::min(MaxEntrySize, std::uint64_t{size} * MaxInflateRatio);
+        if (e.size > sizeBound)
+            fail("Der Eintrag \"" + e.name + "\" gibt eine unmögliche Größe an (Archiv beschädigt).");
         if ((flags & (FlagEncrypted | FlagStrongEncryption)) || e.method == MethodAesEncrypted)
-            fail("Der Eintrag \"" + e.name + "\" ist verschlüsselt; verschlüsselte Archive werden nicht unterstützt.");
+            fail("Der Eintrag \"" + e.name +
+                 "\" ist verschlüsselt; verschlüsselte Archive werden nicht unterstützt.");
         if (e.method != MethodStored && e.method != MethodDeflate)
-            fail("Der Eintrag \"" + e.name + "\" verwendet das Kompressionsverfahren " + std::to_string(e.method) +
-                 "; unterstützt werden nur \"gespeichert\" und \"Deflate\".");
+            fail("Der Eintrag \"" + e.name + "\" verwendet das Kompressionsverfahren " +
+                 std::to_string(e.method) + "; unterstützt werden nur \"gespeichert\" und \"Deflate\".");
         if (e.name.empty() || e.name.find('\0') != std::string::npos)
             fail("Ein Eintrag hat einen ungültigen Namen.");
         e.isDirectory = e.name.back() == '/' || e.name.back() == '\\';
@@ -122,7 +134,8 @@ void ZipArchive::inflateInto(const Entry& entry, std::string* out) const {
     if (at + LocalHeaderSize > m_bytes.size() || le32(m_bytes, at) != LocalHeaderSignature)
         fail("Der Kopf des Eintrags \"" + entry.name + "\" fehlt oder ist beschädigt.");
     if (le16(m_bytes, at + 6) & (FlagEncrypted | FlagStrongEncryption))
-        fail("Der Eintrag \"" + entry.name + "\" ist verschlüsselt; verschlüsselte Archive werden nicht unterstützt.");
+        fail("Der Eintrag \"" + entry.name +
+             "\" ist verschlüsselt; verschlüsselte Archive werden nicht unterstützt.");
     // The local header carries its own extra fields (timestamps and the like) that may differ from
     // the central directory's; its lengths decide where the data starts.
     const std::size_t nameLength = le16(m_bytes, at + 26);
@@ -135,7 +148,8 @@ void ZipArchive::inflateInto(const Entry& entry, std::string* out) const {
     for (std::size_t x = extraStart; x + 4 <= dataStart; x += 4 + le16(m_bytes, x + 2))
         zip64 = zip64 || le16(m_bytes, x) == Zip64ExtraId;
     if (zip64)
-        fail("Der Eintrag \"" + entry.name + "\" ist im ZIP64-Format gespeichert; das wird nicht unterstützt.");
+        fail("Der Eintrag \"" + entry.name +
+             "\" ist im ZIP64-Format gespeichert; das wird nicht unterstützt.");
     if (dataStart + entry.compressedSize > m_bytes.size())
         fail("Die Daten des Eintrags \"" + entry.name + "\" sind unvollständig (Archiv abgeschnitten).");
     const auto* data = reinterpret_cast<const Bytef*>(m_bytes.data() + dataStart);
@@ -150,12 +164,11 @@ void ZipArchive::inflateInto(const Entry& entry, std::string* out) const {
         if (out)
             out->append(reinterpret_cast<const char*>(chunk), length);
     };
-    if (out)
-        out->reserve(entry.size);
-
+    // No reserve from the stated size: the string grows with the bytes actually produced.
     if (entry.method == MethodStored) {
         if (entry.compressedSize != entry.size)
-            fail("Die Größenangaben des Eintrags \"" + entry.name + "\" widersprechen sich (Archiv beschädigt).");
+            fail("Die Größenangaben des Eintrags \"" + entry.name +
+                 "\" widersprechen sich (Archiv beschädigt).");
         take(data, entry.compressedSize);
     } else {
         z_stream zs{};
@@ -197,6 +210,8 @@ std::string ZipArchive::read(const Entry& entry) const {
     return content;
 }
 
-void ZipArchive::verify(const Entry& entry) const { inflateInto(entry, nullptr); }
+void ZipArchive::verify(const Entry& entry) const {
+    inflateInto(entry, nullptr);
+}
 
 } // namespace ms

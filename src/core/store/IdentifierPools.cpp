@@ -13,11 +13,13 @@ namespace ms {
 namespace fs = std::filesystem;
 
 const char* const kPoolExhaustedHeader = "Kontingent erschöpft";
-const char* const kShipPoolExhaustedText = "Sie können nicht mehr als 50 Schiffe anlegen und im Spiel verwenden.\r";
+const char* const kShipPoolExhaustedText =
+    "Sie können nicht mehr als 50 Schiffe anlegen und im Spiel verwenden.\r";
 const char* const kTriggerPoolExhaustedText =
     "Sie haben insgesamt 250 Schiffe neu gestaltet und verwendet. Nunmehr ist es erforderlich das Programm "
     "vollständig zurückzusetzen,\r"
-    "da das Spiel mehr Elemente nicht zulässt. Löschen Sie das Datenverzeichnis <XMLA> komplett und starten das "
+    "da das Spiel mehr Elemente nicht zulässt. Löschen Sie das Datenverzeichnis <XMLA> komplett und starten "
+    "das "
     "Programm neu.\r"
     "Dadurch werden auch alle Kontrollwerte zurückgesetzt.";
 const char* const kTextPoolExhaustedText =
@@ -32,14 +34,15 @@ constexpr int kOrgGuid = 2;
 
 // One pool file in memory, its entries checked to carry the three attributes.
 class Pool {
-public:
+  public:
     explicit Pool(fs::path file) : m_file(std::move(file)) {
         loadXml(m_doc, m_file, kPoolRoot);
         for (pugi::xml_node entry : m_doc.document_element().children()) {
             if (entry.type() != pugi::node_element)
                 continue;
             if (!attribute(entry, kOrgGuid))
-                throw Error("Die Datei \"" + m_file.string() + "\" ist fehlerhaft: ein Eintrag hat nicht die drei "
+                throw Error("Die Datei \"" + m_file.string() +
+                            "\" ist fehlerhaft: ein Eintrag hat nicht die drei "
                             "Attribute GUID, IsUsed und OrgGuid.");
             m_entries.push_back(entry);
         }
@@ -71,7 +74,7 @@ public:
 
     void save() const { saveXml(m_doc, m_file, XmlKind::IdentifierPool); }
 
-private:
+  private:
     fs::path m_file;
     pugi::xml_document m_doc;
     std::vector<pugi::xml_node> m_entries;

@@ -21,7 +21,8 @@ struct ShipIdentifiers {
 // entry the refusal goes to `sink` (header "Kontingent erschöpft", picture "Frage", OK only), no
 // file changes, and the result is empty. Missing or malformed pool files throw ms::Error before
 // anything is written.
-std::optional<ShipIdentifiers> AllocateShipIdentifiers(const std::filesystem::path& xmlaDir, MessageSink& sink);
+std::optional<ShipIdentifiers> AllocateShipIdentifiers(const std::filesystem::path& xmlaDir,
+                                                       MessageSink& sink);
 
 // Gives the ship's asset and text number back ("No", OrgGuid "0") and marks the first trigger
 // entry with its OrgGuid "burned". A pool without an entry of the ship stays unchanged.

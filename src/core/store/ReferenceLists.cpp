@@ -15,7 +15,9 @@ const char* attributeAt(pugi::xml_node node, int pos) {
     return a.value();
 }
 
-Product productOf(pugi::xml_node n) { return Product{attributeAt(n, 0), attributeAt(n, 1), attributeAt(n, 2)}; }
+Product productOf(pugi::xml_node n) {
+    return Product{attributeAt(n, 0), attributeAt(n, 1), attributeAt(n, 2)};
+}
 
 pugi::xml_node selectIn(pugi::xml_node root, const std::string& query) {
     if (!root)
@@ -74,7 +76,9 @@ std::optional<HelpEntry> FindHelpEntry(std::string_view helpNumber) {
     // The first paragraph marks an entry; a missing header or later paragraph reads as empty.
     if (!selectIn(root, entry + "/Text1"))
         return std::nullopt;
-    auto text = [&](const char* name) { return std::string(selectIn(root, entry + "/" + name).text().get()); };
+    auto text = [&](const char* name) {
+        return std::string(selectIn(root, entry + "/" + name).text().get());
+    };
     return HelpEntry{text("Header"), text("Text1"), text("Text2"), text("Text3")};
 }
 

@@ -46,9 +46,13 @@ const std::vector<pugi::xml_node>& ProjectileNodes();
 void OpenSharedDocuments(const std::filesystem::path& xmlaDir);
 
 // Reloads only the ship index or only the working asset file (the save and the shipyard windows
-// re-read one of them). Throw like OpenSharedDocuments.
+// re-read one of them). Throw like OpenSharedDocuments. These and ReloadShipDocuments keep a
+// document whose file is unchanged since it was parsed.
 void ReloadShipIndexDoc(const std::filesystem::path& xmlaDir);
 void ReloadShipFullDoc(const std::filesystem::path& xmlaDir);
+// Called before the working asset file's or the index's document is changed in memory: the next
+// reload parses both files again, whatever their state on disk.
+void SharedShipDocumentsEdited();
 
 // Drops every shared document (tests).
 void CloseSharedDocuments();

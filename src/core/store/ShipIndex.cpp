@@ -19,7 +19,9 @@ std::vector<pugi::xml_node> selectAll(pugi::xml_node root, const std::string& qu
     return out;
 }
 
-std::string engineQuery(std::string_view engine) { return "Ship[@Engine=" + xpathString(engine) + "]"; }
+std::string engineQuery(std::string_view engine) {
+    return "Ship[@Engine=" + xpathString(engine) + "]";
+}
 } // namespace
 
 pugi::xml_attribute ShipAttribute(pugi::xml_node ship, int pos) {
@@ -31,9 +33,13 @@ pugi::xml_attribute ShipAttribute(pugi::xml_node ship, int pos) {
     return a;
 }
 
-std::string ShipValue(pugi::xml_node ship, int pos) { return ShipAttribute(ship, pos).value(); }
+std::string ShipValue(pugi::xml_node ship, int pos) {
+    return ShipAttribute(ship, pos).value();
+}
 
-std::string ShipValue(pugi::xml_node ship, const char* name) { return ship.attribute(name).value(); }
+std::string ShipValue(pugi::xml_node ship, const char* name) {
+    return ship.attribute(name).value();
+}
 
 void SetShipValue(pugi::xml_node ship, int pos, std::string_view text) {
     pugi::xml_attribute a = ShipAttribute(ship, pos);
@@ -53,7 +59,9 @@ std::vector<pugi::xml_node> SelectShips(pugi::xml_node root, std::string_view ca
     return selectAll(root, CategoryQuery(category));
 }
 
-size_t CountNewShips(pugi::xml_node root) { return SelectShips(root, kCategoryNew).size(); }
+size_t CountNewShips(pugi::xml_node root) {
+    return SelectShips(root, kCategoryNew).size();
+}
 
 pugi::xml_node FindShipEntry(pugi::xml_node root, std::string_view guid) {
     if (!root)
@@ -81,18 +89,21 @@ int RegionFlagPos(std::string_view region) {
     throw Error("Unbekannte Spielregion \"" + std::string(region) + "\".");
 }
 
-std::vector<pugi::xml_node> SelectOnYard(pugi::xml_node root, std::string_view engine, std::string_view region) {
+std::vector<pugi::xml_node> SelectOnYard(pugi::xml_node root, std::string_view engine,
+                                         std::string_view region) {
     RegionFlagPos(region);
     return selectAll(root, engineQuery(engine) + "[@On" + std::string(region) + "=\"*\"]");
 }
 
-pugi::xml_node AppendNewShipEntry(pugi::xml_node root, std::string_view templateGuid, const NewShipEntry& values) {
+pugi::xml_node AppendNewShipEntry(pugi::xml_node root, std::string_view templateGuid,
+                                  const NewShipEntry& values) {
     const pugi::xml_node source = FindShipEntry(root, templateGuid);
     if (!source)
-        throw Error("Die Schiffsvorlage \"" + std::string(templateGuid) + "\" fehlt in " + kShipIndexFile + ".");
+        throw Error("Die Schiffsvorlage \"" + std::string(templateGuid) + "\" fehlt in " + kShipIndexFile +
+                    ".");
     if (!ShipAttribute(source, kShipAttrCount - 1))
-        throw Error("Der Eintrag der Schiffsvorlage \"" + std::string(templateGuid) + "\" in " + kShipIndexFile +
-                    " ist unvollständig.");
+        throw Error("Der Eintrag der Schiffsvorlage \"" + std::string(templateGuid) + "\" in " +
+                    kShipIndexFile + " ist unvollständig.");
     // Counted before the copy is appended; entries, not blanks or comments, make the number.
     size_t before = 0;
     for (pugi::xml_node child : root.children())
@@ -177,7 +188,9 @@ std::string ShipPictureName(pugi::xml_node ship) {
     return icon;
 }
 
-void LoadShipIndex(pugi::xml_document& doc, const fs::path& xmlaDir) { loadXml(doc, xmlaDir / kShipIndexFile, kShipIndexRoot); }
+void LoadShipIndex(pugi::xml_document& doc, const fs::path& xmlaDir) {
+    loadXml(doc, xmlaDir / kShipIndexFile, kShipIndexRoot);
+}
 
 void SaveShipIndex(const pugi::xml_document& doc, const fs::path& xmlaDir) {
     saveXml(doc, xmlaDir / kShipIndexFile, XmlKind::ShipIndex);

@@ -69,7 +69,8 @@ pugi::xml_node FindShipEntryQuoted(pugi::xml_node root, std::string_view guid);
 // "Ship[@Engine="<engine>"][@ShowInYard="true"]": the ships a shipyard window lists.
 std::vector<pugi::xml_node> SelectYardCandidates(pugi::xml_node root, std::string_view engine);
 // "Ship[@Engine="<engine>"][@On<region>="*"]" with region "AW", "NW" or "EN": one build menu.
-std::vector<pugi::xml_node> SelectOnYard(pugi::xml_node root, std::string_view engine, std::string_view region);
+std::vector<pugi::xml_node> SelectOnYard(pugi::xml_node root, std::string_view engine,
+                                         std::string_view region);
 
 // Name of a region's flag attribute ("OnAW") and its position; throws ms::Error for another code.
 int RegionFlagPos(std::string_view region);
@@ -78,8 +79,8 @@ int RegionFlagPos(std::string_view region);
 
 // The values a created ship's entry receives besides those copied from its template.
 struct NewShipEntry {
-    std::string guid;        // from the ship pool
-    std::string name;        // name box text + " (neu)"
+    std::string guid; // from the ship pool
+    std::string name; // name box text + " (neu)"
     std::string workForce;
     std::string workAmount;
     std::string infoGuid;    // from the text pool
@@ -89,7 +90,8 @@ struct NewShipEntry {
 // Deep-copies the template's entry ("Ship[@GUID=" T "]"), sets its positions for a new ship, with
 // Pos = YardPos = "A" + (entries before it + 1), and appends it as the last child of the root.
 // Throws ms::Error when the template has no entry or not all 21 attributes.
-pugi::xml_node AppendNewShipEntry(pugi::xml_node root, std::string_view templateGuid, const NewShipEntry& values);
+pugi::xml_node AppendNewShipEntry(pugi::xml_node root, std::string_view templateGuid,
+                                  const NewShipEntry& values);
 
 // Loads ShipShort.xml into a fresh document, appends the new entry and saves it.
 void AddShipIndexEntry(const std::filesystem::path& xmlaDir, std::string_view templateGuid,

@@ -9,6 +9,8 @@ namespace ms {
 // sorts before "A22", and new ships ("A...") before templates ("B..."). <0, 0, >0 like strcmp.
 int CompareSortKeys(std::string_view a, std::string_view b);
 
-inline bool SortKeyLess(std::string_view a, std::string_view b) { return CompareSortKeys(a, b) < 0; }
+inline bool SortKeyLess(std::string_view a, std::string_view b) {
+    return CompareSortKeys(a, b) < 0;
+}
 
 } // namespace ms

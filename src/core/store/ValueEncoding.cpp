@@ -39,7 +39,9 @@ std::string DisplayDecimal(std::string_view stored, bool decimalIsPoint) {
     return decimalIsPoint ? replaced(stored, ',', '.') : replaced(stored, '.', ',');
 }
 
-std::string StoredDecimal(std::string_view shown) { return replaced(shown, ',', '.'); }
+std::string StoredDecimal(std::string_view shown) {
+    return replaced(shown, ',', '.');
+}
 
 double ParseDisplayedDecimal(std::string_view shown, bool decimalIsPoint) {
     std::string_view t = shown;
@@ -70,7 +72,8 @@ std::string DisplaySeconds(std::string_view storedMilliseconds) {
 
 std::string StoredMilliseconds(std::string_view shownSeconds) {
     const long long seconds = parseWhole(shownSeconds, "Die Zeitangabe");
-    if (seconds > std::numeric_limits<long long>::max() / 1000 || seconds < std::numeric_limits<long long>::min() / 1000)
+    if (seconds > std::numeric_limits<long long>::max() / 1000 ||
+        seconds < std::numeric_limits<long long>::min() / 1000)
         throw Error("Die Zeitangabe \"" + std::string(shownSeconds) + "\" ist zu groß.");
     return std::to_string(seconds * 1000);
 }

@@ -17,4 +17,8 @@ std::string xpathString(std::string_view text);
 // path.
 std::string xpathNumber(std::string_view text);
 
+// What XPath's number() makes of a text: blanks around an optional minus, digits with an optional
+// decimal point; anything else is NaN, which equals nothing.
+double xpathNumberValue(std::string_view text);
+
 } // namespace ms

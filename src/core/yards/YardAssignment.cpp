@@ -5,6 +5,7 @@
 #include "shell/Journal.h"
 #include "store/SharedDocuments.h"
 #include "store/ShipIndex.h"
+#include "yards/YardDeployment.h"
 
 #include <algorithm>
 #include <cctype>
@@ -55,6 +56,9 @@ YardToggleResult ToggleYardShip(const YardRow& row, const std::string& guid) {
     journal.onRollback([xmla] { ReloadShipIndexDoc(xmla); });
     SaveShipIndex(index, xmla);
     ReloadShipIndexDoc(xmla);
+    // A yard folder removed since the window showed it comes back before its menu is rebuilt, so the
+    // deployed menu always ends up equal to the index.
+    DeployYard(row);
     result.rebuild = RebuildYardBuildMenu(row);
     journal.commit();
     return result;

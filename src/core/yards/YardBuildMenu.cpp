@@ -33,6 +33,10 @@ std::optional<std::string> loadDeployed(pugi::xml_document& doc, const fs::path&
         return std::nullopt;
     }
 }
+
+std::string refusal(const std::string& problem) {
+    return problem + " Das Baumenü der Werft wurde nicht geändert.";
+}
 } // namespace
 
 YardRebuildResult RebuildYardBuildMenu(const YardRow& row) {
@@ -45,7 +49,7 @@ YardRebuildResult RebuildYardBuildMenu(const YardRow& row) {
     const std::optional<std::string> bytes = loadDeployed(doc, file, result.problem);
     if (!bytes) {
         result.outcome = YardRebuildOutcome::Refused;
-        result.problem += " Das Baumenü der Werft wurde nicht geändert.";
+        result.problem = refusal(result.problem);
         return result;
     }
 
@@ -103,15 +107,18 @@ bool YardMenuNamesShip(const YardRow& row, std::string_view guid) {
     return false;
 }
 
-std::vector<YardMenuPlace> ReadYardBuildMenu(const YardRow& row) {
+std::vector<YardMenuPlace> ReadYardBuildMenu(const YardRow& row, std::string* problem) {
     std::vector<YardMenuPlace> places;
     const fs::path file = YardAssetsFile(row);
     if (!isFile(file))
         return places;
     pugi::xml_document doc;
-    std::string problem;
-    if (!loadDeployed(doc, file, problem))
+    std::string unusable;
+    if (!loadDeployed(doc, file, unusable)) {
+        if (problem)
+            *problem = refusal(unusable);
         return places;
+    }
     const pugi::xml_node options = doc.select_node(kAssemblyOptionsPath).node();
     if (!options || !options.select_node("Item/Vehicle"))
         return places;

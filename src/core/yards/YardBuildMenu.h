@@ -49,8 +49,9 @@ struct YardMenuPlace {
 };
 
 // The deployed build menu in file order; a Vehicle without an index entry gives a place with empty
-// name and icon. A yard that is not deployed or a file that cannot be read gives no places (the
-// rebuild reports the file). The window draws the first 18.
-std::vector<YardMenuPlace> ReadYardBuildMenu(const YardRow& row);
+// name and icon. A yard that is not deployed or a file that cannot be read gives no places; for the
+// latter `problem` gets the text a refused rebuild reports, naming the file. The window draws the
+// first 18.
+std::vector<YardMenuPlace> ReadYardBuildMenu(const YardRow& row, std::string* problem = nullptr);
 
 } // namespace ms

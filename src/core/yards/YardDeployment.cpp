@@ -20,19 +20,12 @@ bool removeFolder(const fs::path& folder) {
     }
     return !IsFolder(folder);
 }
-
-fs::path modsFolder() {
-    const fs::path mods = env().modLocation;
-    if (!IsFolder(mods))
-        throw Error("Der Mod-Ordner des Spiels \"" + env().modLocation + "\" fehlt.");
-    return mods;
-}
 } // namespace
 
 bool DeployModFolder(std::string_view folder) {
     if (IsFolder(DeployedModFolder(folder)))
         return false;
-    const fs::path mods = modsFolder();
+    const fs::path mods = ProvideModsFolder();
     const fs::path source = TemplateModFolder(folder);
     if (!IsFolder(source))
         throw Error("Die Vorlage \"" + source.string() + "\" fehlt.");

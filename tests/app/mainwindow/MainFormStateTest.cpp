@@ -2,11 +2,13 @@
 
 #include "mainwindow/NumberField.h"
 #include "shell/ActivatedMods.h"
+#include "support/SleepingChild.h"
 
 #include <QListWidget>
 
 #include <filesystem>
 #include <string>
+#include <thread>
 
 namespace mstest {
 namespace {
@@ -97,6 +99,20 @@ TEST_F(MainFormTest, ActivationRefreshesTheListOfActivatedMods) {
     EXPECT_FALSE(m_form->rect().intersects(box->geometry()));
     EXPECT_FALSE(visibleInForm("MarvessaLabel")); // no game process here
     ms::env().modLocation = before;
+}
+
+// The game notice follows the game at every tick of the 100 ms timer.
+TEST_F(MainFormTest, GameNoticeFollowsTheGameWithinTwoTicks) {
+    TempDir dir;
+    SleepingChild game(dir.path(), "Marvessa.exe", "Marvessa.exe");
+    std::this_thread::sleep_for(std::chrono::milliseconds(100)); // the exec of the child
+    m_form->IsVisibleTimerTimer();
+    m_form->IsVisibleTimerTimer();
+    EXPECT_TRUE(visibleInForm("MarvessaLabel"));
+    game.stop();
+    m_form->IsVisibleTimerTimer();
+    m_form->IsVisibleTimerTimer();
+    EXPECT_FALSE(visibleInForm("MarvessaLabel"));
 }
 
 } // namespace

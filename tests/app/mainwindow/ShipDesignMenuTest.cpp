@@ -3,6 +3,7 @@
 #include "mainwindow/ShipDesignMenu.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 
 namespace mstest {
@@ -75,6 +76,21 @@ TEST_F(ShipDesignMenuTest, SavedDesignLoadsAsANewShipThatIsSelectedAndShown) {
     ASSERT_EQ(view->selectedItems().size(), 1);
     EXPECT_EQ(view->selectedItems().first()->data(0, Qt::UserRole).toString(), QStringLiteral("2000501101"));
     EXPECT_EQ(find<QLabel>("ShipName")->text(), QStringLiteral("Schoner (neu)"));
+}
+
+TEST_F(ShipDesignMenuTest, WithUnsavedEditsTheEntrySaysTheDesignIsTheSavedState) {
+    createSchoonerShip();
+    const std::filesystem::path file = m_dir->path() / "schoner.spantora";
+    find<QLineEdit>("NewShipNameText")->setText(QStringLiteral("Schoner Zwei"));
+    openMenu(0);
+    EXPECT_EQ(action("SaveShipDesignAction")->text(),
+              QStringLiteral("Schiffsentwurf speichern (gespeicherter Stand) …"));
+    trigger("SaveShipDesignAction", file);
+    EXPECT_NE(readFile(file).find("<Name>Schoner (neu)</Name>"), std::string::npos);
+
+    click("SaveBtn");
+    openMenu(0);
+    EXPECT_EQ(action("SaveShipDesignAction")->text(), QStringLiteral("Schiffsentwurf speichern …"));
 }
 
 TEST_F(ShipDesignMenuTest, RefusedDesignIsReportedAndChangesNothing) {

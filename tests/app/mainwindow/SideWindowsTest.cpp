@@ -6,7 +6,9 @@
 #include "mainwindow/TProductForm.h"
 #include "store/ReferenceLists.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 
@@ -265,6 +267,42 @@ TEST_F(SideWindowsTest, NoComparisonChangesTheMainWindowsPanelsOrMarkers) {
     }
     EXPECT_EQ(orgText("NewShipNameText"), QStringLiteral("Schoner (neu)"));
     EXPECT_EQ(orgText("NewShipNameLabel"), QStringLiteral("Neuer Schiffsname"));
+}
+
+// The comparison words some captions its own way; a mouse move over it shows help entry 501 in the
+// main window's help area, wherever over the window it is.
+TEST_F(SideWindowsTest, ComparisonHasItsOwnCaptionsAndShowsHelpEntry501) {
+    createShip(0, QStringLiteral("100438"));
+    const auto captions = [this](ms::DataPanel panel) {
+        QStringList texts;
+        for (QLabel* label : m_org->panel(panel)->findChildren<QLabel*>())
+            if (!label->text().isEmpty())
+                texts << label->text();
+        return texts;
+    };
+    const QStringList weapon = captions(ms::DataPanel::Weapon);
+    for (const char* text :
+         {"Bewaffnung (defensiv)", "Trefferpunkte", "Selbstheilung (sec.)", "Selbstheilungstart (sec.)",
+          "Bewaffnung (offensiv)", "Waffentyp", "Projektilanzahl", "Schaden pro Schuss",
+          "Nachladedauer (sek.)", "Angriffsreichweite", "Reaktionsweite"})
+        EXPECT_TRUE(weapon.contains(QString::fromUtf8(text))) << text;
+    EXPECT_TRUE(captions(ms::DataPanel::Detail).contains(QStringLiteral("Schiffsdetails  ")));
+    EXPECT_FALSE(captions(ms::DataPanel::Detail).contains(QStringLiteral("Details  ")));
+    EXPECT_TRUE(captions(ms::DataPanel::Base).contains(QStringLiteral("Basisdaten")));
+    EXPECT_TRUE(captions(ms::DataPanel::Base).contains(QStringLiteral("Baufreigabe ab")));
+    EXPECT_EQ(orgText("NewShipNameLabel"), QStringLiteral("Neuer Schiffsname"));
+    EXPECT_EQ(orgText("NewShipTextLabel"), QStringLiteral("Neuer Beschreibungstext"));
+
+    click("ImagePanelNameWeapon");
+    for (const char* over : {"XMLInfoOrgPanel", "WeaponMaxHitPointsPanel", "WeaponSelfHealPerSec"}) {
+        m_form->ShowHelpText(QStringLiteral("300"));
+        auto* widget = m_org->findChild<QWidget*>(QLatin1String(over));
+        ASSERT_NE(widget, nullptr) << over;
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+        EXPECT_EQ(find<QLabel>("HelpHeaderLabel")->text(), QStringLiteral("Originaldaten")) << over;
+    }
 }
 
 } // namespace

@@ -174,20 +174,24 @@ TEST_F(ShipYardFormTest, ActivatedNewShipShowsItsStarPictureAndTheNewShipPicture
 TEST_F(ShipYardFormTest, DeletionAsksAndAbbrechenChangesNothing) {
     createSchoonerShip();
     const auto before = snapshot();
+    writeFile(m_mods / ".cache" / "c.bin", "c");
     MessageWindow::setNextAnswer({false, {}});
     click("DeleteBtn");
+    EXPECT_FALSE(fs::exists(m_mods / ".cache")) << "Abbrechen still clears the cache";
     ASSERT_TRUE(MessageWindow::lastMessage().has_value());
     EXPECT_EQ(MessageWindow::lastMessage()->header, "Sicherheitsabfrage");
     EXPECT_EQ(MessageWindow::lastMessage()->okCaption, "Löschen");
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(m_form->currentShipGuid(), QStringLiteral("2000501100"));
 
+    writeFile(m_mods / ".cache" / "c.bin", "c");
     MessageWindow::setNextAnswer({true, {}});
     click("DeleteBtn");
     EXPECT_EQ(readFile(m_xmla / "ShipShort.xml").find("GUID=\"2000501100\""), std::string::npos);
     // The only new ship is gone: the main window is back in the first category.
     EXPECT_EQ(m_form->selectedCategory(), ms::gui::TMainForm::SailCategory);
     EXPECT_EQ(m_form->currentShipGuid(), QStringLiteral("100438"));
+    EXPECT_TRUE(fs::exists(m_mods / ".cache" / "c.bin")) << "the last new ship's deletion keeps the cache";
 }
 
 TEST_F(ShipYardFormTest, RenamingShowsTheNameAndCancelWritesNothing) {
@@ -265,6 +269,44 @@ TEST_F(ShipYardFormTest, EmptyListShowsNoYardFlagsOfTheShipBefore) {
     find<QListWidget>("ShipTypeView")->setCurrentRow(3);
     EXPECT_TRUE(find("InShipYardLabel")->isHidden());
     EXPECT_TRUE(find("InAWShipYard")->isHidden());
+}
+
+} // namespace
+} // namespace mstest
+
+namespace mstest {
+namespace {
+
+// A deployed build menu the window cannot read is reported as soon as the window shows that yard,
+// not only at the next toggle: a broken file and one without Shipyard.
+TEST_F(ShipYardFormTest, ShowingAYardWithAnUnusableDeployedMenuSaysSoNamingTheFile) {
+    window(0); // deploys the old world's sailing yard
+    const fs::path file = deployed("AW", "Sail") / "data/config/export/main/asset/assets.xml";
+    for (const char* bytes : {"<ModOps><ModOp>", "<ModOps><ModOp><Asset/></ModOp></ModOps>"}) {
+        writeFile(file, bytes);
+        MessageWindow::clearAnswers();
+        MessageWindow::setNextAnswer({true, {}});
+        window(0);
+        ASSERT_TRUE(MessageWindow::lastMessage().has_value()) << bytes;
+        EXPECT_EQ(MessageWindow::lastMessage()->header, "Werft nicht geändert");
+        EXPECT_NE(MessageWindow::lastMessage()->text.find(file.string()), std::string::npos) << bytes;
+        EXPECT_EQ(readFile(file), bytes) << "the file stays as it was";
+    }
+}
+
+// A yard name without a blank that is wider than the header is drawn smaller until it fits; a name
+// that fits keeps the window's size.
+TEST_F(ShipYardFormTest, YardNameWithoutABlankShrinksToFitTheHeader) {
+    TShipYardForm* w = window(0);
+    auto* label = w->findChild<QLabel*>(QStringLiteral("SailShipYardNameLabel"));
+    for (const auto& [name, smaller] :
+         {std::pair{"Großwerftgesellschaften", true}, std::pair{"Neue Werft", false}}) {
+        MessageWindow::setNextAnswer({true, name});
+        w->RenameYard();
+        EXPECT_EQ(label->text(), QString::fromUtf8(name));
+        EXPECT_EQ(label->font().pointSizeF() < w->font().pointSizeF(), smaller) << name;
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width()) << name;
+    }
 }
 
 } // namespace

@@ -320,3 +320,52 @@ TEST_F(ShortCutFormTest, ShortCutButtonOpensTheFilledOverviewOverTheMainWindow) 
 }
 
 } // namespace
+
+namespace {
+
+// Only the list clicked last shows a selected row; a reopened overview starts with none, and with
+// no summary and no picture.
+TEST_F(ShortCutFormTest, OneSelectedRowAtATimeAndAReopenedOverviewStartsEmpty) {
+    setIndex("100438", {{"OnEN", "*"}});
+    setIndex("100442", {{"OnAW", "*"}});
+    clickShip(QStringLiteral("ShipViewENSail"), QStringLiteral("100438"));
+    QTest::mouseClick(list(QStringLiteral("ShipViewAWSteam"))->viewport(), Qt::LeftButton, {},
+                      list(QStringLiteral("ShipViewAWSteam"))
+                          ->visualItemRect(list(QStringLiteral("ShipViewAWSteam"))->topLevelItem(0))
+                          .center());
+    EXPECT_TRUE(list(QStringLiteral("ShipViewENSail"))->selectedItems().isEmpty());
+    EXPECT_EQ(list(QStringLiteral("ShipViewAWSteam"))->selectedItems().size(), 1);
+    ASSERT_FALSE(summaryBox()->toPlainText().isEmpty());
+    m_overview->hide();
+
+    bool checked = false;
+    QTimer::singleShot(0, m_overview, [&] {
+        checked = true;
+        EXPECT_TRUE(summaryBox()->toPlainText().isEmpty());
+        EXPECT_FALSE(m_overview->findChild<QLabel*>(QStringLiteral("ShipInfoImage"))
+                         ->property("pictureName")
+                         .isValid());
+        for (int yard = 0; yard < TShortCutForm::YardCount; ++yard)
+            EXPECT_TRUE(m_overview->shipView(yard)->selectedItems().isEmpty()) << yard;
+        m_overview->reject();
+    });
+    m_overview->open();
+    EXPECT_TRUE(checked);
+}
+
+// The picture column is 48 wide; a name wider than its column ends in "…" and its tooltip holds
+// it whole.
+TEST_F(ShortCutFormTest, LongNamesAreCutWithAnEllipsisAndShownWholeInTheTooltip) {
+    const std::string name = "Sehr langer Schiffsname einer königlichen Handelsflotte";
+    setIndex("100438", {{"OnEN", "*"}, {"Name", name.c_str()}});
+    clickShip(QStringLiteral("ShipViewENSail"), QStringLiteral("100438"));
+    QTreeWidget* view = list(QStringLiteral("ShipViewENSail"));
+    EXPECT_EQ(view->columnWidth(0), 48);
+    QTreeWidgetItem* item = view->topLevelItem(0);
+    EXPECT_EQ(item->toolTip(1), QString::fromStdString(name));
+    EXPECT_GT(view->fontMetrics().horizontalAdvance(item->text(1)), view->columnWidth(1));
+    EXPECT_FALSE(view->wordWrap());
+    EXPECT_EQ(view->textElideMode(), Qt::ElideRight);
+}
+
+} // namespace

@@ -7,6 +7,7 @@
 #include "store/ShipIndex.h"
 
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace {
 
@@ -169,33 +170,85 @@ TEST_F(ShipDesignTest, RefusalsNameTheProblemAndChangeNoFile) {
         {"unknown template", "<Template>100437<", "<Template>999999<", "Schiffsvorlage 999999 gibt es"},
         {"new ship as template", "<Template>100437<", "<Template>" + guid + "<",
          "gibt es in diesen Daten nicht"},
-        {"value out of bounds", "<StackLimit>", "<StackLimit>9999", "liegt nicht zwischen 50 und 2500"},
+        {"value out of bounds", "<CraftingTime>200<", "<CraftingTime>901<",
+         "liegt nicht zwischen 30 und 900"},
         {"speed beyond the sail bound", "<ForwardSpeed>5.5<", "<ForwardSpeed>80<", "zwischen 0,1 und 65"},
         {"not a number", "<WeaponBaseDamage>90<", "<WeaponBaseDamage>viel<", "\"viel\" im Feld \"Schaden"},
-        {"decimal not a number", "<ForwardSpeed>5.5<", "<ForwardSpeed>5.5.5<", "ist keine Zahl"},
-        {"missing field", "<CraftingTime>200</CraftingTime>", "", "fehlt das Feld \"CraftingTime\""},
-        {"missing name", "<Name>Sturmvogel II</Name>", "", "fehlt das Feld \"Name\""},
+        {"decimal not a number", "<ForwardSpeed>5.5<", "<ForwardSpeed>5..5<", "ist keine Zahl"},
+        {"missing field", "<CraftingTime>200</CraftingTime>", "", "fehlt das Feld \"Bauzeit (sek.)\""},
+        {"missing name", "<Name>Sturmvogel II</Name>", "", "fehlt das Feld \"Schiffsname\""},
+        {"missing product", "<CostGUID2>1010221</CostGUID2>", "",
+         "fehlt das Feld \"Produkt der Baukosten Zeile 3\""},
         {"name the box refuses", "<Name>Sturmvogel II<", "<Name>Sturm/vogel<", "Zeichen \"/\""},
         {"name with umlaut", "<Name>Sturmvogel II<", "<Name>Möwe<", "Zeichen \"ö\""},
         {"name too long", "<Name>Sturmvogel II<", "<Name>" + std::string(37, 'a') + "<", "länger als 36"},
         {"empty name", "<Name>Sturmvogel II<", "<Name><", "Schiffsname ist leer"},
-        {"control in description", "Schnell", "&#1;Schnell", "Steuerzeichen U+0001"},
+        {"control in description", "Schnell", "&#1;Schnell", "Steuerzeichen \"\\u0001\""},
+        {"control in the name", "<Name>Sturmvogel II<", "<Name>Sturm&#1;vogel<",
+         "der Schiffsname \"Sturm\\u0001vogel\" enthält das Zeichen \"\\u0001\""},
+        {"no-break space in the name", "<Name>Sturmvogel II<", "<Name>Sturm\u00A0vogel<",
+         "der Schiffsname \"Sturm⍽vogel\" enthält das Zeichen \"⍽\" (U+00A0)"},
         {"unknown population", "<WorkForce>15000002<", "<WorkForce>1<", "Bevölkerungsstufe \"1\""},
         {"unknown product", "<CostGUID2>1010221<", "<CostGUID2>4711<", "Produkt 4711"},
         {"amount without product", "<CostSpin3>0<", "<CostSpin3>5<", "Zeile 4"},
         {"unknown projectile", "<WeaponProjectileTypeGUID>102033<", "<WeaponProjectileTypeGUID>5<",
          "Waffentyp 5"},
         {"perk of no kind", "<ExpeditionPerk1>PerkSailingShip<", "<ExpeditionPerk1>PerkFlying<",
-         "PerkFlying"},
+         "\"PerkFlying\" im Feld \"Expeditionsmerkmal Antrieb\" ist ungültig"},
+        {"product GUID of no form", "<CostGUID2>1010221<", "<CostGUID2>x1<",
+         "\"x1\" im Feld \"Produkt der Baukosten Zeile 3\" ist ungültig"},
+        // Numbers no longer than the field holds, whatever lies between the bounds.
+        {"500,000 digits", "<ForwardSpeed>5.5<", "<ForwardSpeed>1." + std::string(500000, '0') + "1<",
+         "im Feld \"Geschwindigkeit Faktor\" ist länger als 4 Zeichen"},
+        {"leading zeros", "<CraftingTime>200<", "<CraftingTime>" + std::string(200, '0') + "200<",
+         "im Feld \"Bauzeit (sek.)\" ist länger als 3 Zeichen"},
+        // Combinations the window cannot make.
+        {"steam perk on a sailing ship", "<ExpeditionPerk1>PerkSailingShip<",
+         "<ExpeditionPerk1>PerkSteamShip<",
+         "im Feld \"Expeditionsmerkmal Antrieb\" steht \"Dampfschiff\", die Schiffsvorlage 100437 hat aber "
+         "\"Segelschiff\""},
+        {"sailing perk on a steamship", "<Template>100437<", "<Template>100442<",
+         "steht \"Segelschiff\", die Schiffsvorlage 100442 hat aber \"Dampfschiff\""},
+        {"role perk of another class", "<ExpeditionPerk2>PerkMilitaryShip<",
+         "<ExpeditionPerk2>PerkTradeShip<", "\"Expeditionsmerkmal Schiffsart\" steht \"Handelsschiff\""},
+        {"unarmed with projectile and damage", "<WeaponSet>1<", "<WeaponSet>0<",
+         "unbewaffnet, hat aber im Feld \"Projektilanzahl\" den Wert \"2\""},
+        // Content a design never has.
+        {"element in the name", "<Name>Sturmvogel II<", "<Name>Sturm<b/>vogel<",
+         "das Feld \"Schiffsname\" enthält das Element \"b\""},
+        {"element in an amount", "<CostSpin2>4<", "<CostSpin2>3<x/>7<",
+         "das Feld \"Baukosten Zeile 3\" enthält das Element \"x\""},
+        {"element in the description", "für Kenner.", "<i>für</i> Kenner.",
+         "das Feld \"Beschreibungstext\" enthält das Element \"i\""},
+        {"comment inside a field", "<Name>Sturmvogel II<", "<Name>Sturm<!-- -->vogel<", "auch Kommentare"},
+        {"attribute on a field", "<SlotCount>", "<SlotCount Anzahl=\"9\">",
+         "das Feld \"Ladekammern\" hat das unbekannte Attribut \"Anzahl\""},
+        {"text after the root", "</SpantoraShipDesign>", "</SpantoraShipDesign>Nachtrag",
+         "nach dem Ende des Entwurfs folgt noch Text"},
+        {"second root", "</SpantoraShipDesign>", "</SpantoraShipDesign><SpantoraShipDesign Version=\"1\"/>",
+         "folgt ein weiteres Element \"SpantoraShipDesign\""},
+        {"DOCTYPE with an entity", "<SpantoraShipDesign ",
+         "<!DOCTYPE SpantoraShipDesign [<!ENTITY n \"Sturm\">]><SpantoraShipDesign ", "(DOCTYPE)"},
+        {"processing instruction", "<Values>", "<?dichter Reim?><Values>", "Verarbeitungsanweisung"},
+        {"text between the fields", "<Values>", "Kanonen<Values>", "Text außerhalb der Felder"},
+        {"unknown top-level element", "<Values>", "<Kanonen>9</Kanonen><Values>", "\"Kanonen\" kennt"},
+        {"unknown root attribute", "Version=\"1\"", "Version=\"1\" Autor=\"Kapitän\"",
+         "unbekannte Attribut \"Autor\""},
+        {"attribute on the values", "<Values>", "<Values Art=\"alt\">", "unbekannte Attribut \"Art\""},
         {"field twice", "<SlotCount>", "<SlotCount>1</SlotCount><SlotCount>", "mehr als einmal"},
         {"unknown field", "<SlotCount>", "<Cannons>9</Cannons><SlotCount>", "\"Cannons\" kennt"},
         {"higher version", "Version=\"1\"", "Version=\"2\"", "Version 2, dieses Programm"},
         {"huge version", "Version=\"1\"", "Version=\"99999999999999999999\"", "bis zur Version 1"},
         {"no version", " Version=\"1\"", "", "fehlt die Angabe Version"},
         {"other root", "", "<ShipDesign Version=\"1\"/>", "kein Schiffsentwurf"},
-        {"not XML", "", "Sturmvogel, 20 Bretter", "kein gültiges XML"},
-        {"broken XML", "</SpantoraShipDesign>", "", "kein gültiges XML"},
+        {"not XML", "", "Sturmvogel, 20 Bretter", "kein Schiffsentwurf, sie enthält kein XML-Element"},
+        {"unclosed root", "</SpantoraShipDesign>", "",
+         "kein gültiges XML: unerwartetes Dateiende, ein Element ist nicht geschlossen (Zeichen "},
+        {"mismatched end tag", "</Name>", "</Nam>",
+         "kein gültiges XML: End-Tag passt nicht zum offenen Element"},
+        {"bad attribute", "Version=\"1\"", "Version=1", "kein gültiges XML: fehlerhaftes Attribut (Zeichen "},
         {"empty file", "", "", "die Datei ist leer"},
+        {"too large", "", std::string((1 << 20) + 1, ' '), "zu groß für einen Schiffsentwurf"},
     };
     const fs::path file = m_dir.path() / "fremd.spantora";
     for (const Refusal& c : cases) {
@@ -210,7 +263,78 @@ TEST_F(ShipDesignTest, RefusalsNameTheProblemAndChangeNoFile) {
         EXPECT_EQ(message.rfind("Der Schiffsentwurf \"" + file.string() + "\" wurde nicht geladen: ", 0), 0u)
             << message;
         EXPECT_NE(message.find(c.message), std::string::npos) << message;
+        EXPECT_LT(message.size(), 400u) << "a quoted text is cut";
     }
+}
+
+TEST_F(ShipDesignTest, PipesAndDevicesAreRefusedWithoutBeingOpened) {
+    const fs::path fifo = m_dir.path() / "x.spantora";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const fs::path& file : {fifo, fs::path("/dev/zero")})
+        EXPECT_NE(expectRefused(file).find("keine gewöhnliche Datei"), std::string::npos) << file;
+}
+
+TEST_F(ShipDesignTest, NumbersAreStoredInTheirNormalForm) {
+    std::string bytes = mstest::readFile(saveDesign(makeEditedShip()));
+    for (const auto& [from, to] : {std::pair{"<CostSpin2>4<", "<CostSpin2>04<"},
+                                   {"<ForwardSpeed>5.5<", "<ForwardSpeed>5,50<"},
+                                   {"<WeaponSelfHealPerSec>1.5<", "<WeaponSelfHealPerSec>+1.<"},
+                                   {"<WorkAmount>250<", "<WorkAmount>0250<"}})
+        replaceOnce(bytes, from, to);
+    const fs::path file = m_dir.path() / "krumm.spantora";
+    mstest::writeFile(file, bytes);
+    const std::string guid = load(file, m_xmla);
+    ms::ReloadShipDocuments(m_xmla);
+    const ms::ShipForm loaded = ms::LoadShipForm(guid, true);
+    for (const auto& [field, text] : {std::pair{"CostSpin2", "4"},
+                                      {"ForwardSpeed", "5.5"},
+                                      {"WeaponSelfHealPerSec", "1"},
+                                      {"WorkAmount", "250"}})
+        EXPECT_EQ(loaded.text(field), text) << field;
+}
+
+TEST_F(ShipDesignTest, CostProductsAreThoseThePickerOffers) {
+    // A product of the list that the picker does not offer, and the same product in two rows,
+    // which the picker allows.
+    std::string products = file("ProductList.xml");
+    replaceOnce(products, "</Productlist>",
+                "<Product GUID=\"1010200\" Name=\"Werkzeug\" Icon=\"icon_tools_0\" Category=\"Factory\" "
+                "Position=\"16\" /></Productlist>");
+    mstest::writeFile(m_xmla / "ProductList.xml", products);
+    ms::OpenSharedDocuments(m_xmla);
+    const std::string good = mstest::readFile(saveDesign(makeEditedShip()));
+    std::string bytes = good;
+    replaceOnce(bytes, "<CostGUID2>1010221<", "<CostGUID2>1010200<");
+    const fs::path design = m_dir.path() / "werkzeug.spantora";
+    mstest::writeFile(design, bytes);
+    EXPECT_NE(expectRefused(design).find(
+                  "das Produkt 1010200 in der Baukosten Zeile 3 bietet die Produktauswahl nicht an"),
+              std::string::npos);
+    bytes = good;
+    replaceOnce(bytes, "<CostGUID2>1010221<", "<CostGUID2>1010196<");
+    mstest::writeFile(design, bytes);
+    EXPECT_EQ(show(load(design, m_xmla)).text("CostGUID2"), "1010196");
+}
+
+TEST_F(ShipDesignTest, UnarmedShipsDesignHasNoOffensiveValues) {
+    // Typed into the fields of an unarmed ship, which arming would replace anyway.
+    const std::string guid = create("100438");
+    ms::ShipForm form = show(guid);
+    form.set("WeaponBaseDamage", "90");
+    ms::SaveShip(m_xmla, form);
+    const fs::path design = saveDesign(guid);
+    EXPECT_NE(mstest::readFile(design).find("<WeaponBaseDamage>0<"), std::string::npos);
+    EXPECT_EQ(show(load(design, m_xmla)).text("WeaponBaseDamage"), "0");
+}
+
+TEST_F(ShipDesignTest, UnsavedEditsAreThoseADesignWouldShow) {
+    const std::string guid = makeEditedShip();
+    ms::ShipForm shown = show(guid);
+    EXPECT_FALSE(ms::ShipDesignHasUnsavedEdits(shown));
+    shown.set("ForwardSpeed", "5,50"); // the same number
+    EXPECT_FALSE(ms::ShipDesignHasUnsavedEdits(shown));
+    shown.set("NewShipNameText", "Sturmvogel III");
+    EXPECT_TRUE(ms::ShipDesignHasUnsavedEdits(shown));
 }
 
 TEST_F(ShipDesignTest, ExhaustedPoolDuringLoadingLeavesNothingBehind) {

@@ -9,7 +9,7 @@ namespace {
 
 struct Case {
     const char* field;
-    const char* shown;
+    std::string shown;
     const char* stored; // nullptr: refused
     const char* fault;  // a part of the refusal
 };
@@ -39,9 +39,15 @@ TEST(StoredFieldNumberTest, ShownTextIsStoredOrRefusedNamingTheField) {
         {"WeaponSelfHealPerSec", "1,2,3", nullptr, "ist keine Zahl."},
         {"WeaponSelfHealPerSec", "nan", nullptr, "ist keine Zahl."},
         {"ForwardSpeed", "0", nullptr, "zwischen 0,1 und 65."},
+        // Decimals in the shortest form that reads back the same, as the game's files have them.
+        {"SessionTransferSpeedFactor", "01,50", "1.5", ""},
+        {"ForwardSpeed", "6,0", "6", ""},
+        {"ForwardSpeed", "6.24", "6.24", ""},
+        {"ForwardSpeed", "1." + std::string(500, '0') + "1", "1", ""},
+        {"MightInt", "\x01", nullptr, "der Wert \"\\u0001\" im Feld \"Gefechtskunde\""},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.field) + " \"" + c.shown + "\"");
+        SCOPED_TRACE(std::string(c.field) + " \"" + c.shown.substr(0, 20) + "\"");
         const ms::StoredFieldNumber n =
             ms::StoreFieldNumber(*ms::findNumberFieldSpec(c.field), c.shown, false);
         if (c.stored) {

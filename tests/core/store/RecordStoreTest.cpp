@@ -1,10 +1,11 @@
+#include "store/RecordStore.h"
+#include "core/store/StoreTestSupport.h"
 #include "shell/Error.h"
 #include "shell/XmlFile.h"
-#include "store/RecordStore.h"
 #include "store/SharedDocuments.h"
 #include "store/ShipIndex.h"
+#include "store/XPathText.h"
 #include "support/TempDir.h"
-#include "core/store/StoreTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,8 @@ const char* const kTemplates[] = {"100437", "100438", "100439", "100440", "10044
 
 // What the creation does to ShipFull.xml: a copy of the template's record with a new identity and
 // Standard/Base, appended at the end.
-void appendDerivedShip(const std::filesystem::path& xmla, const std::string& templateGuid, const std::string& guid) {
+void appendDerivedShip(const std::filesystem::path& xmla, const std::string& templateGuid,
+                       const std::string& guid) {
     pugi::xml_document doc;
     loadXml(doc, xmla / "ShipFull.xml");
     auto copy = doc.document_element().append_copy(FindShipAsset(doc, templateGuid, GuidForm::Quoted));
@@ -126,9 +128,11 @@ TEST(RecordStore, UnknownBlocksSurviveLoadEditAndSave) {
     SaveShipDocuments(store.xmla);
     std::string edited = readFile(store.xmla / "ShipFull.xml");
     EXPECT_NE(edited, written);
-    EXPECT_NE(edited.find("<Mystery z=\"1\" a=\"2\">\r\n\t\t\t\t<Zeta>ä &amp; &lt;b&gt;</Zeta>\r\n\t\t\t\t<!-- note -->"
-                          "\r\n\t\t\t\t<Alpha />\r\n\t\t\t</Mystery>"),
-              std::string::npos);
+    EXPECT_NE(
+        edited.find(
+            "<Mystery z=\"1\" a=\"2\">\r\n\t\t\t\t<Zeta>ä &amp; &lt;b&gt;</Zeta>\r\n\t\t\t\t<!-- note -->"
+            "\r\n\t\t\t\t<Alpha />\r\n\t\t\t</Mystery>"),
+        std::string::npos);
     const auto walking = FindShipValues("100853").child("Walking");
     EXPECT_EQ(std::string(walking.next_sibling().name()), "Mystery");
 }
@@ -196,4 +200,34 @@ TEST(RecordStore, CurrentShipNodesOutliveAReloadOfTheIndex) {
     EXPECT_NE(list.owner.get(), &ShipIndexDoc());
     EXPECT_EQ(list.nodes.front().root(), list.owner->root());
     EXPECT_EQ(ShipValue(list.nodes.front(), kShipName), "Schoner");
+}
+
+// The record lookups walk the document instead of asking XPath; they must find exactly what the
+// XPath forms "//Asset/Values[Standard/GUID=…]" and "//Asset[Values/Standard/GUID=…]" find, also
+// for odd GUID texts, nested and misplaced elements.
+TEST(RecordStore, LookupsFindWhatTheirXPathFormsFind) {
+    pugi::xml_document doc;
+    ASSERT_TRUE(doc.load_string(
+        "<AssetList><Values><Standard><GUID>7</GUID></Standard></Values>"
+        "<Asset><Values><Standard><GUID> 7 </GUID></Standard></Values>"
+        "<Values><Standard><GUID>8<![CDATA[1]]></GUID></Standard>"
+        "<Asset><Values><Standard><GUID>-0.50</GUID><GUID>9</GUID></Standard></Values></Asset></Values>"
+        "<Values><Standard><GUID>1e3</GUID></Standard><Standard><GUID>.5</GUID></Standard></Values></Asset>"
+        "<X><Asset><Values><Standard><GUID>0007</GUID><GUID>abc</GUID></Standard></Values></Asset></X>"
+        "</AssetList>"));
+    for (const char* guid : {"7", "0007", " 7 ", "81", "-.5", "-0.5", "9", ".5", "0.5", "1e3", "1000", "abc",
+                             "", "x y", "7.", "-", "."}) {
+        const std::string number = xpathNumber(guid), quoted = xpathString(guid);
+        EXPECT_EQ(FindShipValues(doc, guid),
+                  doc.select_node(("//Asset/Values[Standard/GUID=" + number + "]").c_str()).node())
+            << guid;
+        EXPECT_EQ(FindShipValuesQuoted(doc, guid),
+                  doc.select_node(("//Asset/Values[Standard/GUID=" + quoted + "]").c_str()).node())
+            << guid;
+        for (const auto& [form, value] :
+             {std::pair{GuidForm::Number, number}, std::pair{GuidForm::Quoted, quoted}})
+            EXPECT_EQ(FindShipAsset(doc, guid, form),
+                      doc.select_node(("//Asset[Values/Standard/GUID=" + value + "]").c_str()).node())
+                << guid;
+    }
 }

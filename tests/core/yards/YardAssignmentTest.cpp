@@ -105,3 +105,25 @@ TEST_F(YardAssignmentTest, ShipOfAnotherEngineOrWithoutEntryIsRefusedBeforeAnyCh
 }
 
 } // namespace
+
+// Whatever went missing from the mods folder since the window showed the yard, the deployed menu
+// ends up listing exactly the flagged ships of the index.
+TEST_F(YardAssignmentTest, ToggleAfterTheYardOrTheModsFolderVanishedEndsWithTheIndexMenu) {
+    namespace fs = std::filesystem;
+    const ms::YardRow& row = yard("AW", "Sail");
+    const fs::path game = f.mods.parent_path();
+    fs::create_directories(game / "Bin" / "Win64");
+    mstest::writeFile(game / "Bin" / "Win64" / "Marvessa.exe", "");
+    ms::env().gameLocation = game.string();
+    for (const fs::path& gone : {ms::DeployedModFolder(row.folder), f.mods}) {
+        ms::DeployYard(row);
+        ms::ToggleYardShip(row, "100438");
+        fs::remove_all(gone);
+        const ms::YardToggleResult second = ms::ToggleYardShip(row, "100441");
+        EXPECT_EQ(second.rebuild.outcome, ms::YardRebuildOutcome::Written) << gone;
+        EXPECT_EQ(menu(row), (Strings{"100438", "100441"})) << gone;
+        ms::ToggleYardShip(row, "100438");
+        ms::ToggleYardShip(row, "100441");
+        EXPECT_TRUE(menu(row).empty()) << gone;
+    }
+}
