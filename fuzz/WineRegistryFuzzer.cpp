@@ -1,5 +1,6 @@
 // The Wine registry parser on any text: reading values never fails other than by finding nothing,
-// and a found value maps to a path inside the prefix or to nothing.
+// a found value maps to a path inside the prefix or to nothing, and reading only the wanted keys
+// finds what reading every key finds.
 #include "FuzzSupport.h"
 
 #include "shell/Error.h"
@@ -28,6 +29,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         for (const char* known : {ms::InstallerKey, ms::LauncherKey})
             if (const auto found = file.readString(known, "InstallDir"))
                 ms::mapWindowsPath(prefix, *found);
+        for (const std::string& wanted :
+             {std::string(ms::InstallerKey), std::string("Software\\Orvane\\Marvessa"), key}) {
+            const auto only = ms::WineRegistryFile::fromText(text, {wanted});
+            for (const std::string& name : {std::string("InstallDir"), value})
+                if (only.readString(wanted, name) != file.readString(wanted, name))
+                    fuzz::finding("reading only the key \"" + wanted + "\" finds another value of " + name);
+        }
         if (const auto found = file.readString(key, value)) {
             const std::string mapped = ms::mapWindowsPath(prefix, *found);
             if (!mapped.empty() && mapped.find('\0') != std::string::npos)

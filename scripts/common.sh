@@ -4,8 +4,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${SPANTORA_BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(cmake ninja-build g++ ccache pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev
-          libgl-dev libpugixml-dev zlib1g-dev libgtest-dev libxml2-utils locales
-          qt6-translations-l10n desktop-file-utils appstream lintian dpkg-dev file)
+          libgl-dev libpugixml-dev zlib1g-dev libyaml-cpp-dev nlohmann-json3-dev libgtest-dev
+          libxml2-utils locales qt6-translations-l10n desktop-file-utils appstream lintian dpkg-dev file)
 
 install_missing() {
     local missing=()

@@ -1,5 +1,6 @@
 #include "shell/FolderChooser.h"
 #include "shell/GermanTranslations.h"
+#include "support/FakeHome.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -78,4 +80,37 @@ TEST(FolderChooser, SpeaksGermanAndStartsAtTheDesktopOrHome) {
         EXPECT_EQ(startFolder.toStdString(), (withDesktop ? home / "Desktop" : home.path()).string());
     }
     qputenv("HOME", previousHome);
+}
+
+// Hidden folders are shown; the sidebar offers the libraries and prefixes found, and the chooser starts
+// in the first library's games.
+TEST(FolderChooser, OffersTheFoundLibrariesAndPrefixes) {
+    mstest::FakeHome home;
+    const std::filesystem::path root = home / ".local/share/Steam", card = home / "run/media/mmcblk0p1";
+    mstest::FakeHome::makeSteamRoot(root, {card, home / "run/media/missing-card"});
+    mstest::FakeHome::makeSteamLibrary(card);
+    mstest::FakeHome::makePrefix(home / ".local/share/bottles/bottles/Spiele");
+    const QByteArray previousHome = qgetenv("HOME");
+    qputenv("HOME", QByteArray::fromStdString(home.path().string()));
+    QList<QUrl> sidebar;
+    QString startFolder;
+    bool hidden = false;
+    QString instruction;
+    answerChooser(QString(), &instruction, [&](QFileDialog* browser) {
+        sidebar = browser->sidebarUrls();
+        startFolder = browser->directory().absolutePath();
+        hidden = browser->filter().testFlag(QDir::Hidden);
+    });
+    chooseGameFolder(nullptr);
+    qputenv("HOME", previousHome);
+
+    auto url = [](const std::filesystem::path& p) {
+        return QUrl::fromLocalFile(QString::fromStdString(p.string()));
+    };
+    EXPECT_TRUE(hidden);
+    EXPECT_EQ(startFolder.toStdString(), (root / "steamapps/common").string());
+    for (const QUrl& expected :
+         {url(home.path()), url(root), url(card), url(home / ".local/share/bottles/bottles/Spiele/drive_c")})
+        EXPECT_TRUE(sidebar.contains(expected)) << expected.toString().toStdString();
+    EXPECT_FALSE(sidebar.contains(url(home / "run/media/missing-card")));
 }

@@ -2,6 +2,7 @@
 #include "shell/DecimalSeparator.h"
 #include "shell/Environment.h"
 #include "shell/WineRegistry.h"
+#include "support/MapSettings.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -16,40 +17,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class MapSettings : public SettingsStore {
-  public:
-    bool exists = false;
-    std::map<std::string, std::string> values;
-    std::vector<std::string> writeOrder;
-    int removals = 0;
-
-    bool keyExists() const override { return exists; }
-    std::string read(const std::string& name) const override {
-        auto it = values.find(name);
-        return it == values.end() ? std::string() : it->second;
-    }
-    void removeKey() override {
-        ++removals;
-        exists = false;
-        values.clear();
-    }
-    void write(const std::vector<std::pair<std::string, std::string>>& v) override {
-        exists = true;
-        writeOrder.clear();
-        for (auto& [k, val] : v) {
-            values[k] = val;
-            writeOrder.push_back(k);
-        }
-    }
-};
-
 void makeGame(const fs::path& dir) {
     writeFile(dir / "Bin" / "Win64" / "Marvessa.exe", "exe");
 }
 
 struct Fixture {
     TempDir tmp;
-    MapSettings settings;
+    mstest::MapSettings settings;
     std::vector<std::string> asked;
     std::vector<bool> dropAsked;
     std::map<std::string, std::string> machineKeys;

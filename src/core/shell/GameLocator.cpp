@@ -2,6 +2,9 @@
 
 #include "shell/Environment.h"
 #include "shell/FileOperations.h"
+#include "shell/WineRegistry.h"
+
+#include <algorithm>
 
 namespace ms {
 namespace fs = std::filesystem;
@@ -31,7 +34,82 @@ std::string existingFolder(std::string folder) {
         return {};
     return folder;
 }
+
+// The sources after the stored location, in their order; the first that names a folder wins.
+FoundGame searchSources(const GameLocatorServices& s) {
+    GamePlaces machine;
+    const GamePlaces* places = s.places;
+    auto placesOnce = [&]() -> const GamePlaces& {
+        if (!places) {
+            machine = findGamePlaces();
+            places = &machine;
+        }
+        return *places;
+    };
+    FoundGame found;
+    auto take = [&](std::string folder, GameSource source) {
+        found.gameLocation = existingFolder(std::move(folder));
+        if (!found.gameLocation.empty())
+            found.source = source;
+        return !found.gameLocation.empty();
+    };
+    if (s.readInstallDir) {
+        take(s.readInstallDir(InstallerKey, false), GameSource::InstallerKey) ||
+            take(s.readInstallDir(LauncherKey, true), GameSource::LauncherKey);
+    } else {
+        // Each registry file read once for both keys.
+        const InstallDirs dirs = findInstallDirs(placesOnce().prefixes, InstallerKey, LauncherKey);
+        take(dirs.installer, GameSource::InstallerKey) || take(dirs.launcher, GameSource::LauncherKey);
+    }
+    if (found.source == GameSource::None)
+        take(s.findLibraryGame ? s.findLibraryGame() : findGameInSteamLibraries(placesOnce().steamLibraries),
+             GameSource::SteamLibrary);
+    if (found.source != GameSource::None)
+        found.modLocation = modsFolderPath(found.gameLocation).string() + kSep;
+    return found;
+}
 } // namespace
+
+std::string gameSourceName(GameSource source) {
+    switch (source) {
+    case GameSource::StoredLocation:
+        return "gespeicherter Spielort";
+    case GameSource::InstallerKey:
+        return "Registrierungsschlüssel des Installationsprogramms";
+    case GameSource::LauncherKey:
+        return "Registrierungsschlüssel des Launchers";
+    case GameSource::SteamLibrary:
+        return "Steam-Bibliothek";
+    case GameSource::None:
+        break;
+    }
+    return "nicht gefunden";
+}
+
+std::string findGameInSteamLibraries(const std::vector<fs::path>& libraries) {
+    for (const fs::path& library : libraries) {
+        std::vector<fs::path> folders;
+        std::error_code ec;
+        for (fs::directory_iterator it(library / "steamapps" / "common", ec), end; !ec && it != end;
+             it.increment(ec))
+            folders.push_back(it->path());
+        std::sort(folders.begin(), folders.end());
+        for (const fs::path& folder : folders)
+            if (isGameFolder(folder.string()))
+                return folder.string();
+    }
+    return {};
+}
+
+FoundGame discoverGame(const GameLocatorServices& s) {
+    if (s.settings) {
+        FoundGame stored{s.settings->read("GameLocation"), s.settings->read("ModLocation"),
+                         GameSource::StoredLocation};
+        if (isGameFolder(stored.gameLocation))
+            return stored;
+    }
+    return searchSources(s);
+}
 
 bool isGameFolder(const std::string& gameLocation) {
     if (gameLocation.empty())
@@ -57,9 +135,7 @@ LocateOutcome LocateGame(const GameLocatorServices& s) {
         e.gameLocation.clear();
         e.modLocation.clear();
 
-        e.gameLocation = existingFolder(s.readInstallDir(InstallerKey, false));
-        if (e.gameLocation.empty())
-            e.gameLocation = existingFolder(s.readInstallDir(LauncherKey, true));
+        e.gameLocation = searchSources(s).gameLocation;
         if (!e.gameLocation.empty()) {
             // A publisher key naming an existing folder is taken without its executable; the next
             // start checks the folder again.

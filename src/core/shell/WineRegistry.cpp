@@ -1,11 +1,11 @@
 #include "shell/WineRegistry.h"
 
+#include "shell/BoundedRead.h"
 #include "shell/Environment.h"
+#include "shell/GamePlaces.h"
 
+#include <algorithm>
 #include <cctype>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace ms {
 namespace fs = std::filesystem;
@@ -98,7 +98,7 @@ std::string unescape(std::string_view s) {
 }
 
 // The end of a quoted string starting at `open` (the index of the opening quote), honouring escapes.
-size_t closingQuote(const std::string& line, size_t open) {
+size_t closingQuote(std::string_view line, size_t open) {
     for (size_t i = open + 1; i < line.size(); ++i) {
         if (line[i] == '\\')
             ++i;
@@ -116,39 +116,142 @@ std::string normaliseKeyPath(std::string path) {
     return path;
 }
 
-} // namespace
+// Big prefixes keep a few megabytes of machine keys; far beyond that is no registry file.
+constexpr std::size_t kRegistryFileLimit = 64u << 20;
 
-WineRegistryFile::WineRegistryFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return;
-    std::ostringstream s;
-    s << in.rdbuf();
-    parse(s.str());
+// The machine's own view of a key below the 32-bit one: a 64-bit installer writes
+// SOFTWARE\Orvane\… where a 32-bit one writes SOFTWARE\WOW6432Node\Orvane\….
+std::string nativeView(const std::string& keyPath) {
+    const std::string wow = "WOW6432Node\\";
+    std::string path = normaliseKeyPath(keyPath);
+    const size_t slash = path.find('\\');
+    if (slash != std::string::npos && path.size() > slash + wow.size() &&
+        equalsIgnoreCase(std::string_view(path).substr(slash + 1, wow.size()), wow))
+        path.erase(slash + 1, wow.size());
+    return path;
 }
 
-WineRegistryFile WineRegistryFile::fromText(const std::string& text) {
+enum class KeyMatch { Yes, No, Unsure };
+
+// Inline and locale-free: every key line of a big registry file passes through here.
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
+}
+
+// Whether the key line text `raw` (escaped as in the file) names `wanted` (a normalised plain path),
+// told without unescaping: Wine escapes nothing in a plain ASCII path but its backslashes. Any other
+// escape leaves it to the full unescape.
+KeyMatch rawKeyMatches(std::string_view raw, std::string_view wanted) {
+    while (raw.substr(0, 2) == "\\\\")
+        raw.remove_prefix(2);
+    while (raw.size() >= 2 && raw.substr(raw.size() - 2) == "\\\\")
+        raw.remove_suffix(2);
+    size_t j = 0;
+    for (size_t i = 0; i < raw.size(); ++i, ++j) {
+        char c = raw[i];
+        if (c == '\\') {
+            if (i + 1 >= raw.size() || raw[i + 1] != '\\')
+                return KeyMatch::Unsure;
+            ++i;
+        }
+        if (j >= wanted.size() || asciiLower(c) != asciiLower(wanted[j]))
+            return KeyMatch::No;
+    }
+    return j == wanted.size() ? KeyMatch::Yes : KeyMatch::No;
+}
+
+// The value of `key` in the prefix's registry, without a trailing separator when asked, mapped to the
+// folder it names in the prefix; empty when the key has none or names no existing folder (a
+// leftover).
+std::string installFolderIn(const WineRegistryFile& reg, const fs::path& prefix, const std::string& key,
+                            bool dropTrailingSeparator) {
+    auto value = reg.readString(key, "InstallDir");
+    if (!value)
+        return {};
+    if (dropTrailingSeparator && !value->empty() && (value->back() == '/' || value->back() == '\\'))
+        value->pop_back();
+    const std::string folder = mapWindowsPath(prefix, *value);
+    std::error_code ec;
+    return !folder.empty() && fs::is_directory(folder, ec) ? folder : std::string();
+}
+
+// The key as given (the 32-bit view), then its native view.
+std::vector<std::string> bothViews(const std::string& keyPath) {
+    return {normaliseKeyPath(keyPath), nativeView(keyPath)};
+}
+
+// The first folder the views of a key name in this prefix.
+std::string installFolderIn(const WineRegistryFile& reg, const fs::path& prefix,
+                            const std::vector<std::string>& views, bool dropTrailingSeparator) {
+    for (const std::string& view : views)
+        if (std::string folder = installFolderIn(reg, prefix, view, dropTrailingSeparator); !folder.empty())
+            return folder;
+    return {};
+}
+
+} // namespace
+
+WineRegistryFile::WineRegistryFile(const fs::path& file, const std::vector<std::string>& onlyKeys) {
+    const BoundedReadResult text = readFileBounded(file, kRegistryFileLimit);
+    if (text.fault == BoundedReadFault::None)
+        parse(text.bytes, onlyKeys);
+}
+
+WineRegistryFile WineRegistryFile::fromText(const std::string& text,
+                                            const std::vector<std::string>& onlyKeys) {
     WineRegistryFile f;
-    f.parse(text);
+    f.parse(text, onlyKeys);
     return f;
 }
 
-void WineRegistryFile::parse(const std::string& text) {
-    std::istringstream in(text);
-    std::string line;
+void WineRegistryFile::parse(std::string_view text, const std::vector<std::string>& onlyKeys) {
+    std::vector<std::string> wanted;
+    for (const std::string& key : onlyKeys)
+        wanted.push_back(normaliseKeyPath(key));
     Key* current = nullptr;
-    while (std::getline(in, line)) {
+    for (size_t start = 0; start < text.size();) {
+        if (!current) {
+            // Outside a wanted key only the next key line matters: straight to the next "[" that
+            // starts a line.
+            size_t open = text.find('[', start);
+            while (open != std::string_view::npos && open > start && text[open - 1] != '\n')
+                open = text.find('[', open + 1);
+            if (open == std::string_view::npos)
+                break;
+            start = open;
+        }
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
         if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+            line.remove_suffix(1);
         if (line.empty() || line[0] == ';' || line[0] == '#')
             continue;
         if (line[0] == '[') {
+            current = nullptr;
             const size_t close = line.rfind(']');
-            if (close == std::string::npos) {
-                current = nullptr;
+            if (close == std::string::npos)
                 continue;
+            const std::string_view raw = line.substr(1, close - 1);
+            if (!wanted.empty()) {
+                // The values of other keys are passed over unread: a lived-in prefix has thousands.
+                bool unsure = false, match = false;
+                for (const std::string& w : wanted) {
+                    const KeyMatch m = rawKeyMatches(raw, w);
+                    match = match || m == KeyMatch::Yes;
+                    unsure = unsure || m == KeyMatch::Unsure;
+                }
+                if (!match && !unsure)
+                    continue;
             }
-            m_keys.push_back({normaliseKeyPath(unescape(line.substr(1, close - 1))), {}});
+            std::string path = normaliseKeyPath(unescape(raw));
+            if (!wanted.empty() && std::none_of(wanted.begin(), wanted.end(), [&](const std::string& w) {
+                    return equalsIgnoreCase(w, path);
+                }))
+                continue;
+            m_keys.push_back({std::move(path), {}});
             current = &m_keys.back();
             continue;
         }
@@ -159,26 +262,26 @@ void WineRegistryFile::parse(const std::string& text) {
         if (line[0] == '@') {
             eq = 1;
         } else if (line[0] == '"') {
-            const size_t end = closingQuote(line, 0);
-            if (end == std::string::npos)
+            const size_t close = closingQuote(line, 0);
+            if (close == std::string::npos)
                 continue;
-            name = unescape(std::string_view(line).substr(1, end - 1));
-            eq = end + 1;
+            name = unescape(line.substr(1, close - 1));
+            eq = close + 1;
         } else {
             continue;
         }
         if (eq >= line.size() || line[eq] != '=')
             continue;
-        std::string data = line.substr(eq + 1);
+        std::string_view data = line.substr(eq + 1);
         // Strings: "text" (REG_SZ) or str(2):"text" (REG_EXPAND_SZ); other types are not needed here.
         if (data.rfind("str(2):", 0) == 0 || data.rfind("str(7):", 0) == 0)
-            data.erase(0, 7);
+            data.remove_prefix(7);
         if (data.empty() || data[0] != '"')
             continue;
-        const size_t end = closingQuote(data, 0);
-        if (end == std::string::npos)
+        const size_t close = closingQuote(data, 0);
+        if (close == std::string::npos)
             continue;
-        current->values.push_back({name, unescape(std::string_view(data).substr(1, end - 1))});
+        current->values.push_back({name, unescape(data.substr(1, close - 1))});
     }
 }
 
@@ -196,22 +299,7 @@ std::optional<std::string> WineRegistryFile::readString(const std::string& keyPa
 }
 
 std::vector<fs::path> wineprefixCandidates() {
-    std::vector<fs::path> result;
-    if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix)
-        result.emplace_back(prefix);
-    const char* home = std::getenv("HOME");
-    if (!home || !*home)
-        return result;
-    const fs::path h(home);
-    result.push_back(h / ".wine");
-    for (const fs::path& steam : {h / ".steam/steam", h / ".steam/root", h / ".local/share/Steam",
-                                  h / ".var/app/com.valvesoftware.Steam/.local/share/Steam"}) {
-        std::error_code ec;
-        const fs::path compat = steam / "steamapps/compatdata";
-        for (fs::directory_iterator it(compat, ec), end; !ec && it != end; it.increment(ec))
-            result.push_back(it->path() / "pfx");
-    }
-    return result;
+    return findGamePlaces().prefixes;
 }
 
 std::string mapWindowsPath(const fs::path& prefix, const std::string& windowsPath) {
@@ -243,20 +331,30 @@ std::string mapWindowsPath(const fs::path& prefix, const std::string& windowsPat
 
 std::string findInstallDir(const std::vector<fs::path>& prefixes, const std::string& keyPath,
                            bool dropTrailingSeparator) {
-    for (const fs::path& prefix : prefixes) {
-        const WineRegistryFile reg(prefix / "system.reg");
-        auto value = reg.readString(keyPath, "InstallDir");
-        if (!value)
-            continue;
-        if (dropTrailingSeparator && !value->empty() && (value->back() == '/' || value->back() == '\\'))
-            value->pop_back();
-        // A value naming no existing folder is a leftover, not the game: try the next prefix.
-        const std::string folder = mapWindowsPath(prefix, *value);
-        std::error_code ec;
-        if (!folder.empty() && fs::is_directory(folder, ec))
+    const std::vector<std::string> views = bothViews(keyPath);
+    for (const fs::path& prefix : prefixes)
+        if (std::string folder = installFolderIn(WineRegistryFile(prefix / "system.reg", views), prefix,
+                                                 views, dropTrailingSeparator);
+            !folder.empty())
             return folder;
-    }
     return {};
+}
+
+InstallDirs findInstallDirs(const std::vector<fs::path>& prefixes, const std::string& installerKey,
+                            const std::string& launcherKey) {
+    const std::vector<std::string> installer = bothViews(installerKey), launcher = bothViews(launcherKey);
+    std::vector<std::string> all = installer;
+    all.insert(all.end(), launcher.begin(), launcher.end());
+    InstallDirs found;
+    for (const fs::path& prefix : prefixes) {
+        const WineRegistryFile reg(prefix / "system.reg", all);
+        found.installer = installFolderIn(reg, prefix, installer, false);
+        if (!found.installer.empty())
+            break; // the installer's key outranks the launcher's in any prefix
+        if (found.launcher.empty())
+            found.launcher = installFolderIn(reg, prefix, launcher, true);
+    }
+    return found;
 }
 
 } // namespace ms

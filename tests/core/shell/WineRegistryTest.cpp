@@ -1,8 +1,11 @@
 #include "shell/WineRegistry.h"
 #include "shell/GameLocator.h"
-#include "support/TempDir.h"
+#include "support/FakeHome.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <tuple>
 
 using namespace ms;
 using mstest::TempDir;
@@ -11,35 +14,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The head of a 64-bit prefix's system.reg as Wine 8 writes it.
-const std::string kWine8Head = R"(WINE REGISTRY Version 2
-;; All keys relative to REGISTRY\\Machine
-
-#arch=win64
-
-)";
-
-// A key block as Wine 8 writes it: key line with its time stamp, the #time line, then the values.
+// A key block as Wine 8 writes it in a prefix's system.reg.
 std::string wine8Key(const std::string& key, const std::string& values) {
-    return "[" + key + "] 1733738400\n#time=1db4a5c2f1e3b20\n" + values + "\n";
+    return mstest::wine8Registry({{key, values}});
 }
 
 } // namespace
 
 TEST(WineRegistry, ReadsWine8LinesWithEveryEscapeForm) {
-    const auto reg =
-        WineRegistryFile::fromText(kWine8Head +
-                                   wine8Key(R"(Software\\Wow6432Node\\Orvane\\Marvessa)",
-                                            R"("installdir"="C:\\Spiele\\M\xe4rvessa \xd83c\xdfae"
+    const auto reg = WineRegistryFile::fromText(
+        mstest::wine8Registry({{R"(Software\\Wow6432Node\\Orvane\\Marvessa)",
+                                R"("installdir"="C:\\Spiele\\M\xe4rvessa \xd83c\xdfae"
 "Wide"="\x00c4bc"
 "Lone"="a\xd83cb"
 "LoneBeforeEscape"="\xd83c\xe4"
 "LoneLow"="\xdfae!"
 "Quoted"="\"x\""
 "Dword"=dword:00000001
-)") +
-                                   wine8Key(R"(Software\\Wow6432Node\\Orvane\\Launcher\\Installs\\4553)",
-                                            R"("InstallDir"=str(2):"D:/Spiele/Marvessa/")"));
+)"},
+                               {R"(Software\\Wow6432Node\\Orvane\\Launcher\\Installs\\4553)",
+                                R"("InstallDir"=str(2):"D:/Spiele/Marvessa/")"}}));
 
     const std::vector<std::pair<std::string, std::string>> cases{
         {"InstallDir", "C:\\Spiele\\M\xC3\xA4rvessa \xF0\x9F\x8E\xAE"}, // U+1F3AE from its two halves
@@ -72,7 +66,7 @@ struct WinePrefix {
         fs::create_directory_symlink(disk, prefix / "dosdevices" / "d:");
     }
     void writeInstallDir(const fs::path& pfx, const std::string& key, const std::string& value) const {
-        writeFile(pfx / "system.reg", kWine8Head + wine8Key(key, "\"InstallDir\"=\"" + value + "\""));
+        writeFile(pfx / "system.reg", wine8Key(key, "\"InstallDir\"=\"" + value + "\""));
     }
 };
 
@@ -118,4 +112,35 @@ TEST(WineRegistry, ValueNamingAMissingFolderOrDriveIsNotThisSource) {
     EXPECT_FALSE(fs::exists(w.prefix / "drive_c" / "Games"));
     EXPECT_FALSE(fs::exists(w.disk / "Games"));
     EXPECT_FALSE(fs::exists(w.prefix / "dosdevices" / "x:"));
+}
+
+// A 64-bit installer writes the native key; the 32-bit view is read first. A system.reg that is no
+// regular file is never opened.
+TEST(WineRegistry, ReadsThe32BitViewThenTheNativeOne) {
+    WinePrefix w;
+    fs::create_directories(w.prefix / "drive_c/Wow");
+    fs::create_directories(w.prefix / "drive_c/Native");
+    const std::string wow = mstest::installerKeyLine(), native = mstest::installerKeyLine(false);
+    const std::vector<std::tuple<std::string, std::string, std::string>> cases{
+        {"C:\\\\Wow", "C:\\\\Native", "Wow"},
+        {"C:\\\\Gone", "C:\\\\Native", "Native"},
+        {"", "C:\\\\Native", "Native"}};
+    for (const auto& [wowValue, nativeValue, expected] : cases) {
+        std::vector<std::pair<std::string, std::string>> keys{
+            {native, "\"InstallDir\"=\"" + nativeValue + "\""}};
+        if (!wowValue.empty())
+            keys.insert(keys.begin(), {wow, "\"InstallDir\"=\"" + wowValue + "\""});
+        writeFile(w.prefix / "system.reg", mstest::wine8Registry(keys));
+        EXPECT_EQ(findInstallDir({w.prefix}, InstallerKey, false),
+                  (fs::canonical(w.prefix / "drive_c") / expected).string())
+            << wowValue;
+    }
+    // Written by hand: other case, an escaped letter, a trailing backslash.
+    writeFile(w.prefix / "system.reg", mstest::wine8Registry({{"\\\\SOFTWARE\\\\ORVANE\\\\M\\x61rvessa\\\\",
+                                                               "\"InstallDir\"=\"C:\\\\Native\""}}));
+    EXPECT_EQ(findInstallDir({w.prefix}, InstallerKey, false),
+              (fs::canonical(w.prefix / "drive_c") / "Native").string());
+    fs::remove(w.prefix / "system.reg");
+    ASSERT_EQ(::mkfifo((w.prefix / "system.reg").c_str(), 0600), 0);
+    EXPECT_EQ(findInstallDir({w.prefix}, InstallerKey, false), "");
 }
