@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -48,6 +49,13 @@ void PictureControls::takeKeysOnButtons(QWidget* window) {
         }
 }
 
+void PictureControls::markFocus(QWidget* control) {
+    auto* mark = new PictureControls(control);
+    mark->m_takeKeys = false;
+    control->installEventFilter(mark);
+    mark->m_controls.append(control);
+}
+
 bool PictureControls::activatingByKey() {
     return s_activatingByKey;
 }
@@ -71,7 +79,7 @@ bool PictureControls::eventFilter(QObject* watched, QEvent* event) {
         return false;
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (m_markFocus) {
+        if (m_markFocus && static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason) {
             FocusMark::showAround(control);
             ensureShown(control);
         }
@@ -81,6 +89,8 @@ bool PictureControls::eventFilter(QObject* watched, QEvent* event) {
         FocusMark::hideFrom(control);
         break;
     case QEvent::KeyPress: {
+        if (!m_takeKeys)
+            return false;
         auto* key = static_cast<QKeyEvent*>(event);
         if (isActivationKey(key)) {
             if (!key->isAutoRepeat())
@@ -91,7 +101,7 @@ bool PictureControls::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::KeyRelease:
         // A button acts on its own on the release of Space; the press has acted already.
-        return isActivationKey(static_cast<QKeyEvent*>(event));
+        return m_takeKeys && isActivationKey(static_cast<QKeyEvent*>(event));
     default:
         break;
     }

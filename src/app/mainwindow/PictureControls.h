@@ -27,6 +27,9 @@ class PictureControls : public QObject {
     // The buttons with a caption below `window` act on Return as well as on Space, as they do in
     // a dialog; their look and focus stay their own.
     static void takeKeysOnButtons(QWidget* window);
+    // A control that keeps its own keys and focus policy but whose own focus look is faint (the
+    // ship lists) carries the focus mark as well, when the focus comes from the keyboard.
+    static void markFocus(QWidget* control);
 
     // True while Space or Return activates a control: whatever it opens may take the focus, since
     // the user is on the keyboard.
@@ -41,6 +44,7 @@ class PictureControls : public QObject {
 
     int m_columns;
     bool m_markFocus = true;
+    bool m_takeKeys = true;
     QList<QPointer<QWidget>> m_controls;
 };
 

@@ -48,6 +48,7 @@ void TMainForm::buildWindow() {
     m_shipTypeView->setSpacing(1);
     setHelpNumber(m_shipTypeView, QStringLiteral("200"));
     typeLabel->setBuddy(m_shipTypeView);
+    PictureControls::markFocus(m_shipTypeView);
     const char* const categoryPictures[] = {"ShipTypeSail", "ShipTypeSteam", "ShipTypeExtra", "ShipTypeNew"};
     const char* const categoryNames[] = {"Segelschiffe", "Dampfschiffe", "Extraschiffe", "Erstellte Schiffe"};
     for (int i = 0; i < 4; ++i) {
@@ -83,6 +84,7 @@ void TMainForm::buildWindow() {
     m_shipView->setWordWrap(true);
     setHelpNumber(m_shipView, QStringLiteral("201"));
     m_shipViewLabel->setBuddy(m_shipView);
+    PictureControls::markFocus(m_shipView);
     m_shipView->viewport()->installEventFilter(this);
     connect(m_shipView, &QTreeWidget::itemSelectionChanged, this, [this] {
         if (!m_filling)

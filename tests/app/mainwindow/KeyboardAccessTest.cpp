@@ -85,7 +85,7 @@ TEST_F(KeyboardAccessTest, TabVisitsEveryControlOfTheWindowInReadingOrder) {
     }
 }
 
-TEST_F(KeyboardAccessTest, SpaceAndReturnActivateAPanelButtonAndATile) {
+TEST_F(KeyboardAccessTest, SpaceAndReturnActivatePanelButtonsTilesAndButtons) {
     const std::string secondProduct = ms::PickerProducts().at(1).guid;
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
         click("BaseImageBtn");
@@ -104,6 +104,15 @@ TEST_F(KeyboardAccessTest, SpaceAndReturnActivateAPanelButtonAndATile) {
         // Back where the keyboard came from.
         EXPECT_EQ(focusedName(), QStringLiteral("ChangeCostImage3")) << key;
         find<QLabel>("CostGUID3")->setText(QStringLiteral("0"));
+
+        // A button with a caption: the yard selection takes the focus and gives it back.
+        focus("ShipYardBuildMenuBtn");
+        press(key);
+        EXPECT_EQ(focusedName(), QStringLiteral("YardSelectionAWBtn")) << key;
+        focus("YardSelectionAbort");
+        press(key);
+        EXPECT_FALSE(find("YardSelectionPanel")->isVisibleTo(m_form.get())) << key;
+        EXPECT_EQ(focusedName(), QStringLiteral("ShipYardBuildMenuBtn")) << key;
     }
 }
 
