@@ -1,6 +1,7 @@
 #include "mainwindow/BasePanel.h"
 
 #include "mainwindow/FieldRow.h"
+#include "mainwindow/PictureControls.h"
 #include "shell/ImageCollection.h"
 #include "shell/TypedCharFilter.h"
 #include "shell/Workforce.h"
@@ -16,6 +17,9 @@ namespace {
 // Picture (and control) names of the population levels in the order of the core's table.
 const char* const LevelImages[] = {"Arbeiter",   "Handwerker", "Ingenieure", "Investoren",
                                    "Jorlaneros", "Obreros",    "Hirten",     "Aelteste"};
+// What a screen reader says for each picture.
+const char* const LevelNames[] = {"Arbeiter",   "Handwerker", "Ingenieure", "Investoren",
+                                  "Jorlaneros", "Obreros",    "Hirten",     "Älteste"};
 constexpr int ImageSize = 64;
 constexpr int FrameWidth = 3;
 } // namespace
@@ -30,6 +34,7 @@ BasePanel::BasePanel(QWidget* parent, PanelUse use)
     m_name->setObjectName(QStringLiteral("NewShipNameText"));
     m_name->setGeometry(Margin, 62, Width - 2 * Margin, 28);
     setHelpNumber(m_name, QStringLiteral("450"));
+    nameCaption->setBuddy(m_name);
     TypedCharFilter::install(m_name, ms::TextBox::ShipName);
 
     auto* textCaption = new QLabel(QStringLiteral("Beschreibungstext"), this);
@@ -40,6 +45,7 @@ BasePanel::BasePanel(QWidget* parent, PanelUse use)
     m_description->setGeometry(Margin, 118, Width - 2 * Margin, 104);
     m_description->setTabChangesFocus(true);
     setHelpNumber(m_description, QStringLiteral("451"));
+    textCaption->setBuddy(m_description);
     TypedCharFilter::install(m_description, ms::TextBox::ShipDescription);
 
     auto* options = new QWidget(this);
@@ -59,6 +65,7 @@ BasePanel::BasePanel(QWidget* parent, PanelUse use)
     guid->hide();
 
     const auto levels = ms::workforceLevels();
+    auto* pictures = new PictureControls(options, 4);
     for (int i = 0; i < 8; ++i) {
         const int column = i % 4;
         const int top = 76 + (i / 4) * (ImageSize + 20);
@@ -91,7 +98,7 @@ BasePanel::BasePanel(QWidget* parent, PanelUse use)
         icon.addPixmap(picture, QIcon::Disabled);
         image->setIcon(icon);
         image->setIconSize(QSize(ImageSize - 4, ImageSize - 4));
-        image->setFocusPolicy(Qt::NoFocus);
+        pictures->add(image, QStringLiteral("Arbeiter: ") + QString::fromUtf8(LevelNames[i]));
         image->setProperty("workforceGuid", guidText);
         connect(image, &QPushButton::clicked, this, [this, guidText] { emit workforceClicked(guidText); });
         m_levelImages.append(image);
@@ -114,6 +121,11 @@ void BasePanel::showWorkforceFrame(const QString& workforceGuid) {
         if (auto* frame = findChild<QFrame*>(frameName))
             frame->setVisible(shown == &level);
     }
+    // The frame is only seen; a screen reader hears which level is chosen.
+    for (QWidget* image : m_levelImages)
+        image->setAccessibleDescription(shown && image->property("workforceGuid").toString() == workforceGuid
+                                            ? QStringLiteral("ausgewählt")
+                                            : QString());
 }
 
 void BasePanel::setCaptions(bool newShip) {

@@ -2,6 +2,7 @@
 
 #include "mainwindow/FieldRow.h"
 #include "mainwindow/NumberField.h"
+#include "mainwindow/PictureControls.h"
 #include "shell/ImageCollection.h"
 
 #include <QLabel>
@@ -39,6 +40,7 @@ CostPanel::CostPanel(QWidget* parent, PanelUse use)
             ms::findNumberFieldSpec((QStringLiteral("CostSpin") + n).toStdString());
         auto* amount = new NumberField(*spec, row);
         amount->setGeometry(FieldRow::FieldLeft, 10, AmountWidth, 26);
+        amount->setAccessibleName(QStringLiteral("Menge in Zeile %1").arg(k + 1));
 
         auto* guid = new QLabel(QStringLiteral("0"), row);
         guid->setObjectName(QStringLiteral("CostGUID") + n);
@@ -51,7 +53,7 @@ CostPanel::CostPanel(QWidget* parent, PanelUse use)
         picker->setFlat(true);
         picker->setGeometry(FieldRow::FieldLeft + AmountWidth + 2, 9, 28, 28);
         picker->setIconSize(QSize(24, 24));
-        picker->setFocusPolicy(Qt::NoFocus);
+        PictureControls::join(picker, QStringLiteral("Ware wählen für Zeile %1").arg(k + 1));
         connect(picker, &QPushButton::clicked, this, [this, k] { emit pickerRequested(k); });
         m_pickerButtons.append(picker);
 

@@ -2,6 +2,7 @@
 
 #include "mainwindow/FieldRow.h"
 #include "mainwindow/NumberField.h"
+#include "mainwindow/PictureControls.h"
 #include "shell/ImageCollection.h"
 
 #include <QLabel>
@@ -33,7 +34,7 @@ DataPanel::DataPanel(QWidget* parent, const QString& name, const QString& headin
     m_opener->setFlat(true);
     m_opener->setGeometry(Width - Margin - 30, Margin - 2, 30, 30);
     m_opener->setIconSize(QSize(26, 26));
-    m_opener->setFocusPolicy(Qt::NoFocus);
+    PictureControls::join(m_opener, QStringLiteral("Vergleich mit der Vorlage"));
     setOpenerPicture(QStringLiteral("BrownList"));
 }
 

@@ -13,6 +13,7 @@ QLabel* createMarker(QWidget* parent, const QString& name, int x, int y) {
     dot->setGeometry(x, y, 16, 16);
     dot->setPixmap(ImageCollection::pixmap(QStringLiteral("ChangeDot"), QSize(16, 16)));
     dot->setProperty("changeMarker", true);
+    dot->setAccessibleName(QStringLiteral("Geändert gegenüber der Vorlage"));
     dot->hide();
     return dot;
 }
@@ -39,6 +40,7 @@ FieldRow::FieldRow(QWidget* parent, const QString& rowName, const QString& capti
     m_field = new NumberField(spec ? *spec : ms::NumberFieldSpec{}, this);
     m_field->setObjectName(fieldName);
     m_field->setGeometry(FieldLeft, 4, FieldWidth, Height - 8);
+    m_caption->setBuddy(m_field); // the caption names the field for screen readers
 
     if (!dotName.isEmpty())
         m_dot = createMarker(this, dotName, FieldLeft + FieldWidth + 6, (Height - 16) / 2);

@@ -16,6 +16,7 @@ inline const QColor Beige(236, 210, 164);
 inline const QColor DarkRed(128, 0, 0);
 inline const QColor Cream(255, 251, 240);
 inline const QColor TextBrown(65, 55, 40);
+inline const QColor FocusGold(232, 182, 58); // the keyboard focus mark
 
 constexpr int ListPicture = 64;
 

@@ -1,10 +1,13 @@
 #include "mainwindow/NumberField.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
-
 #include <QLineEdit>
+#include <QMenu>
 #include <QProxyStyle>
+
 #include <algorithm>
+#include <memory>
 
 namespace ms::gui {
 
@@ -96,6 +99,20 @@ void NumberField::focusOutEvent(QFocusEvent* event) {
     if (!isReadOnly())
         settle();
     QAbstractSpinBox::focusOutEvent(event);
+}
+
+void NumberField::contextMenuEvent(QContextMenuEvent* event) {
+    if (!isReadOnly()) {
+        QAbstractSpinBox::contextMenuEvent(event);
+        return;
+    }
+    // A read-only field is never stepped: the text's own menu (copy, select all) without the
+    // step actions that the spin box would add, disabled, below it.
+    const std::unique_ptr<QMenu> menu(lineEdit()->createStandardContextMenu());
+    const QPoint at =
+        event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : mapToGlobal(rect().center());
+    menu->exec(at);
+    event->accept();
 }
 
 QString NumberField::shownText() const {

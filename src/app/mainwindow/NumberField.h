@@ -43,6 +43,7 @@ class NumberField : public QAbstractSpinBox {
     StepEnabled stepEnabled() const override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void stepWith(double step, int steps);

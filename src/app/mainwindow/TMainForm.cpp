@@ -16,6 +16,7 @@
 #include "mainwindow/MainFormHelp.h"
 #include "mainwindow/MainFormStyle.h"
 #include "mainwindow/NumberField.h"
+#include "mainwindow/PictureControls.h"
 #include "mainwindow/WeaponPanel.h"
 #include "shell/ActivatedMods.h"
 #include "shell/Environment.h"
@@ -77,6 +78,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     buildWindow();
     m_binding = std::make_unique<FormBinding>(this);
     keepDisabledLook();
+    PictureControls::takeKeysOnButtons(this);
     installHelpTracking();
 
     m_help->startTimer();
@@ -290,8 +292,10 @@ void TMainForm::ShowShip() {
     m_shipIconImage->setPixmap(ImageCollection::pixmap(q(c.icon), QSize(128, 128)));
     m_basePanel->showWorkforceFrame(q(form.text("WorkForceGUID")));
 
+    // The base panel in front. The four behind it stay hidden: covered, they would still be on the
+    // way of the Tab key.
     for (DataPanel* panel : m_panels)
-        panel->show();
+        panel->setVisible(panel == m_basePanel);
     for (QPushButton* button : m_panelButtons)
         button->setEnabled(true);
     m_basePanel->raise();

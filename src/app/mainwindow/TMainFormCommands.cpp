@@ -7,6 +7,7 @@
 #include "mainwindow/ActivationInputs.h"
 #include "mainwindow/FormBinding.h"
 #include "mainwindow/MainFormStyle.h"
+#include "mainwindow/PictureControls.h"
 #include "shell/Environment.h"
 #include "shell/FileOperations.h"
 #include "shell/MessageWindow.h"
@@ -22,6 +23,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTreeWidget>
 
 // The ship commands of the command column and the new-ship button.
@@ -107,6 +109,10 @@ void TMainForm::ShipYardBuildMenuBtnkClick() {
     m_yardSelectionPanel->move(CommandLeft, 48);
     m_yardSelectionPanel->show();
     m_yardSelectionPanel->raise();
+    // The panel covers the button: from the keyboard the focus goes on into the panel.
+    if (PictureControls::activatingByKey())
+        m_yardSelectionPanel->findChild<QPushButton*>(QStringLiteral("YardSelectionAWBtn"))
+            ->setFocus(Qt::TabFocusReason);
 }
 
 void TMainForm::DeactivateBtnClick() {
@@ -185,6 +191,8 @@ void TMainForm::ShortCutBtnClick() {
 
 void TMainForm::YardSelectionAbortClick() {
     hideYardSelectionPanel();
+    if (PictureControls::activatingByKey())
+        m_shipYardBuildMenuBtn->setFocus(Qt::TabFocusReason);
 }
 
 } // namespace ms::gui

@@ -10,6 +10,7 @@
 #include "mainwindow/MainFormHelp.h"
 #include "mainwindow/MainFormStyle.h"
 #include "mainwindow/NumberField.h"
+#include "mainwindow/PictureControls.h"
 #include "mainwindow/ShipDesignMenu.h"
 #include "mainwindow/WeaponPanel.h"
 #include "shell/Environment.h"
@@ -47,6 +48,8 @@ void TMainForm::buildWindow() {
     m_shipTypeView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_shipTypeView->setSpacing(1);
     setHelpNumber(m_shipTypeView, QStringLiteral("200"));
+    typeLabel->setBuddy(m_shipTypeView);
+    PictureControls::markFocus(m_shipTypeView);
     const char* const categoryPictures[] = {"ShipTypeSail", "ShipTypeSteam", "ShipTypeExtra", "ShipTypeNew"};
     const char* const categoryNames[] = {"Segelschiffe", "Dampfschiffe", "Extraschiffe", "Erstellte Schiffe"};
     for (int i = 0; i < 4; ++i) {
@@ -81,6 +84,8 @@ void TMainForm::buildWindow() {
     m_shipView->setSortingEnabled(false);
     m_shipView->setWordWrap(true);
     setHelpNumber(m_shipView, QStringLiteral("201"));
+    m_shipViewLabel->setBuddy(m_shipView);
+    PictureControls::markFocus(m_shipView);
     m_shipView->viewport()->installEventFilter(this);
     connect(m_shipView, &QTreeWidget::itemSelectionChanged, this, [this] {
         if (!m_filling)
@@ -217,14 +222,16 @@ void TMainForm::buildDataArea() {
         const char* picture;
         QRect geometry;
         const char* help;
+        const char* caption; // what the picture reads
     };
     const ButtonSpec buttons[] = {
-        {"BaseImageBtn", "Base", QRect(8, 38, 165, 28), "300"},
-        {"CostImageBtn", "Cost", QRect(173, 38, 165, 28), "301"},
-        {"WeaponImageBtn", "Weapon", QRect(8, 71, 107, 28), "304"},
-        {"DetailImageBtn", "Detail", QRect(119, 71, 107, 28), "303"},
-        {"ExpeditionImageBtn", "Expedition", QRect(231, 71, 107, 28), "302"},
+        {"BaseImageBtn", "Base", QRect(8, 38, 165, 28), "300", "Basisdaten"},
+        {"CostImageBtn", "Cost", QRect(173, 38, 165, 28), "301", "Baukosten"},
+        {"WeaponImageBtn", "Weapon", QRect(8, 71, 107, 28), "304", "Waffen"},
+        {"DetailImageBtn", "Detail", QRect(119, 71, 107, 28), "303", "Details"},
+        {"ExpeditionImageBtn", "Expedition", QRect(231, 71, 107, 28), "302", "Expedition"},
     };
+    auto* panelButtons = new PictureControls(m_infoMainPanel);
     const Panel order[] = {BasePanelIndex, CostPanelIndex, WeaponPanelIndex, DetailPanelIndex,
                            ExpeditionPanelIndex};
     for (int i = 0; i < 5; ++i) {
@@ -234,8 +241,8 @@ void TMainForm::buildDataArea() {
         button->setFlat(true);
         button->setIconSize(buttons[i].geometry.size());
         button->setProperty("pictureBase", QString::fromLatin1(buttons[i].picture));
-        button->setFocusPolicy(Qt::NoFocus);
         button->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; }"));
+        panelButtons->add(button, QString::fromLatin1(buttons[i].caption));
         setHelpNumber(button, QString::fromLatin1(buttons[i].help));
         const Panel panel = order[i];
         connect(button, &QPushButton::clicked, this,

@@ -35,6 +35,8 @@ void TMainForm::setPanelButtonsEnabled(bool base, bool others) {
 
 void TMainForm::showNoPanel(bool inFront) {
     m_noPanel->setVisible(inFront);
+    // Covered by the caption, the data area must not take the keyboard focus either.
+    m_infoMainPanel->setVisible(!inFront);
     if (inFront)
         m_noPanel->raise();
     else
@@ -61,14 +63,18 @@ void TMainForm::showYardIndicators() {
     const ms::ShipContext& c = m_form.context;
     const std::string* flags[] = {&c.onAW, &c.onNW, &c.onEN};
     const char* regions[] = {"AW", "NW", "EN"};
+    const char* regionNames[] = {"Alte Welt", "Neue Welt", "Enbesa"};
     bool anywhere = false;
     for (int i = 0; i < 3; ++i) {
         const bool on = *flags[i] == "*";
         anywhere = anywhere || on;
         const QString picture = (on ? QStringLiteral("In%1ShipYard") : QStringLiteral("NotIn%1ShipYard"))
                                     .arg(QString::fromLatin1(regions[i]));
-        m_yardIndicators[static_cast<size_t>(2 + i)]->setPixmap(
-            ImageCollection::pixmap(picture, QSize(52, 52)));
+        QLabel* indicator = m_yardIndicators[static_cast<size_t>(2 + i)];
+        indicator->setPixmap(ImageCollection::pixmap(picture, QSize(52, 52)));
+        indicator->setAccessibleName(
+            QString::fromLatin1(regionNames[i]) +
+            (on ? QStringLiteral(": in der Werftbauliste") : QStringLiteral(": nicht in der Werftbauliste")));
     }
     for (QLabel* w : m_yardIndicators)
         w->setVisible(anywhere);

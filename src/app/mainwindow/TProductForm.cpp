@@ -1,9 +1,11 @@
 #include "mainwindow/TProductForm.h"
 
 #include "mainwindow/MainFormStyle.h"
+#include "mainwindow/PictureControls.h"
 #include "shell/ImageCollection.h"
 #include "store/ReferenceLists.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -57,6 +59,7 @@ void TProductForm::FillProductTiles() {
     int x = FirstLeft;
     int y = FirstTop;
     int bottom = 0;
+    auto* keyboard = new PictureControls(tiles, 4);
     for (const ms::Product& product : ms::PickerProducts()) {
         if (x > LastLeft) {
             x = FirstLeft;
@@ -72,11 +75,13 @@ void TProductForm::FillProductTiles() {
         icon->setFlat(true);
         icon->setStyleSheet(
             QStringLiteral("QPushButton { border: none; padding: 0; background: transparent; }"));
-        icon->setFocusPolicy(Qt::NoFocus);
         icon->setCursor(Qt::PointingHandCursor);
         icon->setIcon(QIcon(ImageCollection::pixmap(q(product.icon), QSize(58, 58))));
         icon->setIconSize(QSize(IconSize, IconSize));
         icon->setToolTip(q(product.name));
+        keyboard->add(icon, q(product.name));
+        if (!m_firstTile)
+            m_firstTile = icon;
         connect(icon, &QPushButton::clicked, this, [this, icon] { PickProduct(icon->objectName()); });
         bottom = y + TileSize;
         x += StepX;
@@ -88,8 +93,15 @@ void TProductForm::FillProductTiles() {
 
 void TProductForm::showFor(const QString& arrowName, const QPoint& mainWindowPos, const QRect& screen) {
     m_pickerState = arrowName;
+    m_returnFocus = PictureControls::activatingByKey() ? QApplication::focusWidget() : nullptr;
     showBeside(mainWindowPos, Offset, screen);
     m_shipBox->show();
+    if (m_returnFocus && m_firstTile) {
+        // A window of its own is not always given the keyboard by the window manager.
+        if (isWindow())
+            activateWindow();
+        m_firstTile->setFocus(Qt::TabFocusReason);
+    }
 }
 
 void TProductForm::PickProduct(const QString& controlName) {
@@ -99,6 +111,11 @@ void TProductForm::PickProduct(const QString& controlName) {
     const int row = m_pickerState.right(1).toInt();
     emit productPicked(row, guid);
     hide();
+    if (m_returnFocus) {
+        m_returnFocus->window()->activateWindow();
+        m_returnFocus->setFocus(Qt::TabFocusReason);
+    }
+    m_returnFocus = nullptr;
 }
 
 } // namespace ms::gui

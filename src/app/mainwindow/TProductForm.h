@@ -2,6 +2,8 @@
 
 #include "mainwindow/SideWindow.h"
 
+#include <QPointer>
+
 class QScrollArea;
 
 namespace ms::gui {
@@ -36,6 +38,9 @@ class TProductForm : public SideWindow {
     void PickProduct(const QString& controlName);
 
     QScrollArea* m_shipBox = nullptr;
+    QWidget* m_firstTile = nullptr;
+    // Opened from the keyboard: the control that gets the focus back after the pick.
+    QPointer<QWidget> m_returnFocus;
     QString m_pickerState;
 };
 

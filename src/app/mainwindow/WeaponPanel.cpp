@@ -55,6 +55,8 @@ WeaponPanel::WeaponPanel(QWidget* parent, PanelUse use)
         m_projectileName->setGeometry(typeGeometry);
         m_projectileName->setReadOnly(true);
     }
+    // The caption names the field for screen readers.
+    typeCaption->setBuddy(editing() ? static_cast<QWidget*>(m_projectiles) : m_projectileName);
     addMarker(typeRow, QStringLiteral("WeaponProjectileTypeDot"),
               FieldRow::FieldLeft + FieldRow::FieldWidth + 6, (FieldRow::Height - 16) / 2);
     addHiddenField(QStringLiteral("WeaponProjectileTypeGUID"));

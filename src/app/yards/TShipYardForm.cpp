@@ -1,6 +1,7 @@
 #include "yards/TShipYardForm.h"
 
 #include "mainwindow/MainFormStyle.h"
+#include "mainwindow/PictureControls.h"
 #include "shell/Environment.h"
 #include "shell/ImageCollection.h"
 #include "shell/MessageWindow.h"
@@ -195,6 +196,7 @@ void TShipYardForm::buildColumn() {
         clickable->setCursor(Qt::PointingHandCursor);
         clickable->installEventFilter(this);
     }
+    PictureControls::join(m_factoryLabel);
     showFactoryState(ms::IsSailWeavingFactoryDeployed());
 }
 
@@ -405,6 +407,8 @@ void TShipYardForm::showFactoryState(bool deployed) {
         return;
     m_factoryShown = deployed;
     showNamedPicture(m_factoryState, deployed ? QStringLiteral("ja") : QStringLiteral("nein"), QSize(48, 48));
+    m_factoryState->setAccessibleName(deployed ? QStringLiteral("Segelmacherei Enbesa: ja")
+                                               : QStringLiteral("Segelmacherei Enbesa: nein"));
 }
 
 void TShipYardForm::SaveBtnClick() {

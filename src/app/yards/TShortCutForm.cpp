@@ -2,6 +2,7 @@
 
 #include "lifecycle/ShipFormLoader.h"
 #include "mainwindow/MainFormStyle.h"
+#include "mainwindow/PictureControls.h"
 #include "shell/Environment.h"
 #include "shell/ImageCollection.h"
 #include "shell/QtSettingsStore.h"
@@ -143,6 +144,10 @@ void TShortCutForm::buildInfoArea() {
         clickable->setCursor(Qt::PointingHandCursor);
         clickable->installEventFilter(this);
     }
+    // The label switches whichever picture shows, so the keyboard needs only the label.
+    PictureControls::join(m_deleteYardLabel);
+    m_deleteYardYes->setAccessibleName(QStringLiteral("Ungenutzte Werften entfernen: ja"));
+    m_deleteYardNo->setAccessibleName(QStringLiteral("Ungenutzte Werften entfernen: nein"));
 
     auto* abort = new QPushButton(QStringLiteral("Beenden"), this);
     abort->setObjectName(QStringLiteral("AbortShortCutBtn"));

@@ -37,6 +37,19 @@ void NewShipGuiTest::TearDown() {
     m_dir.reset();
 }
 
+void SideWindowsFixture::SetUp() {
+    NewShipGuiTest::SetUp();
+    m_picker = std::make_unique<ms::gui::TProductForm>();
+    m_org = std::make_unique<ms::gui::TOrgDataForm>();
+    m_form->setSideWindows(m_picker.get(), m_org.get());
+}
+
+void SideWindowsFixture::TearDown() {
+    m_picker.reset();
+    m_org.reset();
+    NewShipGuiTest::TearDown();
+}
+
 void NewShipGuiTest::typeInto(const char* name, const QString& text) const {
     ms::gui::NumberField* f = field(name);
     f->setFocus();

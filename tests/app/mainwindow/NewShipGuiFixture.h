@@ -2,6 +2,8 @@
 
 #include "mainwindow/NumberField.h"
 #include "mainwindow/TMainForm.h"
+#include "mainwindow/TOrgDataForm.h"
+#include "mainwindow/TProductForm.h"
 #include "shell/ActivatedMods.h"
 #include "shell/Environment.h"
 #include "shell/MessageWindow.h"
@@ -60,6 +62,16 @@ class NewShipGuiTest : public ::testing::Test {
 
   private:
     ms::Environment m_savedEnv;
+};
+
+// The same with its product picker and template comparison window, as the program builds them.
+class SideWindowsFixture : public NewShipGuiTest {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::unique_ptr<ms::gui::TProductForm> m_picker;
+    std::unique_ptr<ms::gui::TOrgDataForm> m_org;
 };
 
 } // namespace mstest

@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -172,6 +175,36 @@ TEST(NumberFieldTest, PastedTextKeepsTheTypingLimit) {
     EXPECT_EQ(w.field->shownText(), QStringLiteral("123"));
     w.leave();
     EXPECT_EQ(w.field->shownText(), QStringLiteral("123"));
+}
+
+// The texts of the context menu the field opens, read while it is shown and then closed.
+QStringList contextMenuTexts(NumberField* field) {
+    QStringList texts;
+    QTimer::singleShot(0, [&texts] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions())
+            texts << action->text();
+        menu->close();
+    });
+    const QPoint centre = field->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, field->mapToGlobal(centre));
+    QCoreApplication::sendEvent(field, &event);
+    return texts;
+}
+
+TEST(NumberFieldTest, ReadOnlyContextMenuOffersNoSteps) {
+    const QString stepUp = QAbstractSpinBox::tr("&Step up");
+    const QString stepDown = QAbstractSpinBox::tr("Step &down");
+    for (const bool locked : {false, true}) {
+        std::unique_ptr<NumberField> field(makeField("WorkAmount"));
+        field->setLocked(locked);
+        const QStringList texts = contextMenuTexts(field.get());
+        ASSERT_FALSE(texts.isEmpty()) << "locked " << locked;
+        EXPECT_EQ(texts.contains(stepUp), !locked) << "locked " << locked;
+        EXPECT_EQ(texts.contains(stepDown), !locked) << "locked " << locked;
+    }
 }
 
 } // namespace

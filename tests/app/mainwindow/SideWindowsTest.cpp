@@ -17,21 +17,8 @@
 namespace mstest {
 namespace {
 
-// A main window with its product picker and template comparison window, as the program builds them.
-class SideWindowsTest : public NewShipGuiTest {
+class SideWindowsTest : public SideWindowsFixture {
   protected:
-    void SetUp() override {
-        NewShipGuiTest::SetUp();
-        m_picker = std::make_unique<ms::gui::TProductForm>();
-        m_org = std::make_unique<ms::gui::TOrgDataForm>();
-        m_form->setSideWindows(m_picker.get(), m_org.get());
-    }
-    void TearDown() override {
-        m_picker.reset();
-        m_org.reset();
-        NewShipGuiTest::TearDown();
-    }
-
     // A new ship of `templateGuid` (category `category`) with its cost panel in front.
     void createShip(int category, const QString& templateGuid) {
         showTemplate(category, templateGuid);
@@ -69,9 +56,6 @@ class SideWindowsTest : public NewShipGuiTest {
                                  std::to_string(item + 1) + "]/Ingredient";
         return doc.select_node(path.c_str()).node().text().get();
     }
-
-    std::unique_ptr<ms::gui::TProductForm> m_picker;
-    std::unique_ptr<ms::gui::TOrgDataForm> m_org;
 };
 
 TEST_F(SideWindowsTest, PickerLaysOutFourteenTilesFourToARowWithTheRedCrossLast) {
