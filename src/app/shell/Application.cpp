@@ -6,6 +6,7 @@
 #include "shell/ConsistencyCommand.h"
 #include "shell/GermanTranslations.h"
 #include "shell/Resources.h"
+#include "shell/ScreenFit.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartupSequence.h"
 #include "shell/TMessageForm.h"
@@ -22,6 +23,9 @@ int runApplication(int argc, char** argv) {
     if (argc > 1 && std::string_view(argv[1]) == "--check")
         return RunConsistencyCheckCommand(argc, argv);
 
+    // A screen smaller than the main window gets the program's windows drawn smaller.
+    fitWindowsToScreen(argc, argv, QSize(TMainForm::ClientWidth, TMainForm::ClientHeight),
+                       QSize(TMainForm::OuterWidth, TMainForm::OuterHeight));
     QApplication app(argc, argv);
     // QApplication switches LC_NUMERIC to the user's locale; the data files always use ".".
     std::setlocale(LC_NUMERIC, "C");
@@ -39,8 +43,8 @@ int runApplication(int argc, char** argv) {
     // After the main window: product picker, comparison window, message window. The three yard
     // windows and the overview are made when they are first opened; a start that never opens them
     // does not pay for their pictures.
-    TProductForm productForm;
-    TOrgDataForm orgDataForm;
+    TProductForm productForm(&mainForm);
+    TOrgDataForm orgDataForm(&mainForm);
     TMessageForm messageForm(&mainForm);
     mainForm.setSideWindows(&productForm, &orgDataForm);
 

@@ -14,12 +14,10 @@
 #include "yards/YardTexts.h"
 
 #include <QButtonGroup>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QTreeWidget>
 
 namespace ms::gui {
@@ -232,9 +230,7 @@ const ms::YardRow& TShipYardForm::shownYard() const {
 }
 
 void TShipYardForm::open() {
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        move(centredOnScreen(screen->geometry(), frameGeometry().size()));
+    centreOverOwner(*this, availableAreaFor(*this));
     guarded([this] { activate(); });
     exec();
 }
