@@ -13,11 +13,10 @@ int main(int argc, char** argv) {
     static mstest::TempDir home;
     ::setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
     ::setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
-    // As the program does: a screen too small for the main window draws every window smaller.
-    ms::gui::fitWindowsToScreen(argc, argv,
-                                QSize(ms::gui::TMainForm::ClientWidth, ms::gui::TMainForm::ClientHeight),
-                                QSize(ms::gui::TMainForm::OuterWidth, ms::gui::TMainForm::OuterHeight));
     QApplication app(argc, argv);
+    // As the program does: a screen too small for the main window's frame shows it without one.
+    ms::gui::decideWindowFrames(QSize(ms::gui::TMainForm::ClientWidth, ms::gui::TMainForm::ClientHeight),
+                                QSize(ms::gui::TMainForm::OuterWidth, ms::gui::TMainForm::OuterHeight));
     std::setlocale(LC_NUMERIC, "C");
     ms::gui::initResources();
     ::testing::InitGoogleTest(&argc, argv);

@@ -23,9 +23,6 @@ int runApplication(int argc, char** argv) {
     if (argc > 1 && std::string_view(argv[1]) == "--check")
         return RunConsistencyCheckCommand(argc, argv);
 
-    // A screen smaller than the main window gets the program's windows drawn smaller.
-    fitWindowsToScreen(argc, argv, QSize(TMainForm::ClientWidth, TMainForm::ClientHeight),
-                       QSize(TMainForm::OuterWidth, TMainForm::OuterHeight));
     QApplication app(argc, argv);
     // QApplication switches LC_NUMERIC to the user's locale; the data files always use ".".
     std::setlocale(LC_NUMERIC, "C");
@@ -33,8 +30,12 @@ int runApplication(int argc, char** argv) {
     installGermanTranslations();
     initResources();
 
+    // A screen too small for the main window with its frame shows it without one.
+    decideWindowFrames(QSize(TMainForm::ClientWidth, TMainForm::ClientHeight),
+                       QSize(TMainForm::OuterWidth, TMainForm::OuterHeight));
     SingleInstance instance;
     TMainForm mainForm;
+    fitToScreen(mainForm);
     StartupServices services;
     services.instanceLock = &instance;
     if (StartupSequence(mainForm, services) != StartupResult::Running)

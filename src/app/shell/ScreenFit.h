@@ -1,20 +1,22 @@
 #pragma once
 
-#include <QRect>
 #include <QSize>
+
+class QWidget;
 
 namespace ms::gui {
 
-// The factor by which the program's windows are drawn so that the largest of them, `outer`
-// (client size and the usual frame), fits the screen's `available` area: 1 where it fits already,
-// never more. The proportions stay, since one factor serves both directions.
-double screenFitFactor(const QSize& available, const QSize& outer);
+// Whether a window of `outer` size (client area and the usual frame) fits the screen's `available`
+// area.
+bool fitsScreen(const QSize& available, const QSize& outer);
 
-// Before the application object exists: asks the window system for the primary screen's available
-// area and, on a screen too small for the main window (`client` area within the `outer` size of
-// the usual frame), sets QT_SCALE_FACTOR so that every window of the program is drawn smaller by
-// the same factor. The frame is not scaled: the client area gets what the frame leaves. A factor
-// the user set is left alone.
-void fitWindowsToScreen(int argc, char** argv, const QSize& client, const QSize& outer);
+// Once the application exists, before the first window shows: decides from the primary screen's
+// available area whether the program's large windows (`client` area, `outer` size with the usual
+// frame) keep the window manager's frame. On a screen too small for the frame but large enough for
+// the client area, such as a 1280 x 800 screen with a panel, they go without it.
+void decideWindowFrames(const QSize& client, const QSize& outer);
+
+// Takes the frame off `window` when the screen has no room for it.
+void fitToScreen(QWidget& window);
 
 } // namespace ms::gui

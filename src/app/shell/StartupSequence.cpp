@@ -84,7 +84,8 @@ void centreOnScreen(TMainForm& window) {
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1294, 794);
     // Before it is first shown the window has no frame yet, so its frame size is its client size;
     // it is centred by the size it will have with a normal frame.
-    const bool framed = window.frameGeometry().size() != window.size();
+    const bool framed = window.frameGeometry().size() != window.size() ||
+                        window.windowFlags().testFlag(Qt::FramelessWindowHint);
     const QSize outer =
         framed ? window.frameGeometry().size() : QSize(TMainForm::OuterWidth, TMainForm::OuterHeight);
     window.move(centredOnScreen(area, outer));

@@ -4,6 +4,7 @@
 #include "shell/Environment.h"
 #include "shell/ImageCollection.h"
 #include "shell/MessageWindow.h"
+#include "shell/ScreenFit.h"
 #include "shell/StandardMessage.h"
 #include "shell/WindowPlacement.h"
 #include "yards/YardAssignment.h"
@@ -88,6 +89,7 @@ TShipYardForm::TShipYardForm(const YardWindowRegion& region, YardWindowHost host
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(ClientWidth, ClientHeight);
+    fitToScreen(*this);
     setModal(true);
     buildControls();
 }

@@ -4,26 +4,23 @@
 
 namespace {
 
-// The main window's client area 1278 x 755 against the client area a screen leaves.
-TEST(ScreenFitTest, OnlyAScreenTooSmallDrawsTheWindowsSmallerWithOneFactor) {
+TEST(ScreenFitTest, AWindowFitsWhereBothItsSidesFit) {
     struct Case {
         QSize available;
-        double factor;
+        bool fits;
     };
-    const QSize client(1278, 755);
+    const QSize outer(1294, 794);
     const Case cases[] = {
-        {{1584, 961}, 1.0},  // 1600 x 1000 less the frame: nothing changes
-        {{1278, 755}, 1.0},  // exactly the window
-        {{1264, 717}, 0.94}, // a 1280 x 800 screen with a 44-pixel panel, less the frame
-        {{1264, 721}, 0.95}, // 1280 x 760 without a panel, less the frame
-        {{1000, 755}, 0.78}, // narrow: the width decides
-        {{}, 1.0},           // no screen known
+        {{1600, 961}, true},  // 1600 x 1000 with a panel
+        {{1294, 794}, true},  // exactly the window
+        {{1280, 756}, false}, // a 1280 x 800 screen with a 44-pixel panel
+        {{1300, 760}, false}, // too low
+        {{1280, 900}, false}, // too narrow
+        {{}, true},           // no screen known: nothing to fit
     };
-    for (const Case& c : cases) {
-        const double factor = ms::gui::screenFitFactor(c.available, client);
-        EXPECT_DOUBLE_EQ(factor, c.factor) << c.available.width() << "x" << c.available.height();
-        EXPECT_LE(client.height() * factor, std::max(c.available.height(), client.height()));
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(ms::gui::fitsScreen(c.available, outer), c.fits)
+            << c.available.width() << "x" << c.available.height();
 }
 
 } // namespace
