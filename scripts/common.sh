@@ -5,7 +5,8 @@ BUILD="${SPANTORA_BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(cmake ninja-build g++ ccache pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev
           libgl-dev libpugixml-dev zlib1g-dev libyaml-cpp-dev nlohmann-json3-dev libgtest-dev
-          libxml2-utils locales qt6-translations-l10n desktop-file-utils appstream lintian dpkg-dev file)
+          libxml2-utils locales qt6-translations-l10n desktop-file-utils appstream lintian dpkg-dev file
+          xvfb openbox xdotool x11-utils)
 
 install_missing() {
     local missing=()

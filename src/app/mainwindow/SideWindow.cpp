@@ -1,19 +1,15 @@
 #include "mainwindow/SideWindow.h"
 
 #include "mainwindow/MainFormStyle.h"
-#include "shell/WindowPlacement.h"
 
 #include <QFrame>
-#include <QHideEvent>
 
 namespace ms::gui {
 
 SideWindow::SideWindow(const QString& name, const QSize& size, const QString& frameName, int frameWidth,
-                       const QColor& inside, Qt::WindowFlags extraFlags) {
+                       const QColor& inside, QWidget* parent)
+    : QWidget(parent) {
     setObjectName(name);
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | extraFlags);
-    // The program ends with its main window, whatever side window is still open.
-    setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(size);
     mainform::setBackground(this, inside);
 
@@ -24,18 +20,20 @@ SideWindow::SideWindow(const QString& name, const QSize& size, const QString& fr
                              .arg(frameName, inside.name())
                              .arg(frameWidth)
                              .arg(mainform::DarkRed.name()));
+    hide();
 }
 
-void SideWindow::showBeside(const QPoint& mainWindowPos, const QPoint& offset, const QRect& screen) {
-    move(keptOnScreen(screen, QRect(mainWindowPos + offset, size())));
-    show();
-}
-
-void SideWindow::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    // A hide by the window system (the desktop minimised) closes nothing.
-    if (!event->spontaneous())
+void SideWindow::setVisible(bool visible) {
+    const bool wasOpen = isOpen();
+    QWidget::setVisible(visible);
+    if (wasOpen && !visible)
         emit closed();
+}
+
+void SideWindow::showAtOffset(const QPoint& offset) {
+    move(offset - DesignedClientOrigin);
+    show();
+    raise();
 }
 
 } // namespace ms::gui

@@ -18,6 +18,7 @@ class QEnterEvent;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QShortcut;
 class QTimer;
 class QTreeWidget;
 
@@ -28,6 +29,7 @@ struct ShipRemovalResult;
 namespace ms::gui {
 
 class BasePanel;
+class ClickGuard;
 class CostPanel;
 class DataPanel;
 class DetailPanel;
@@ -108,7 +110,8 @@ class TMainForm : public QWidget {
     Category selectedCategory() const;
     const ms::ShipForm& shipForm() const { return m_form; }
     const ms::TemplateValues& templateValues() const { return m_templateValues; }
-    // The side windows whose visibility locks the lists (product picker, template comparison).
+    // The side windows whose visibility locks the lists (product picker, template comparison). They
+    // become children of the main window, above its panels; Escape closes them.
     void setSideWindows(TProductForm* productPicker, TOrgDataForm* comparison);
 
     // The shipyard window of a region (0 old world, 1 new world, 2 Enbesa), made on first use.
@@ -156,6 +159,7 @@ class TMainForm : public QWidget {
     void refillActivatedMods();
     bool sideWindowVisible() const;
     void closeSideWindows();
+    void sideWindowOpened();
     // Whenever a side window is hidden: brown arrows and openers, the lists and commands back.
     void sideWindowClosed();
 
@@ -233,6 +237,9 @@ class TMainForm : public QWidget {
     QTimer* m_isVisibleTimer = nullptr;
     QPointer<TProductForm> m_productPicker;
     QPointer<TOrgDataForm> m_comparison;
+    ClickGuard* m_clickGuard = nullptr;
+    QShortcut* m_closeSideWindowsKey = nullptr;
+    bool m_closingByKey = false;
 };
 
 } // namespace ms::gui

@@ -1,5 +1,6 @@
 #include "mainwindow/TMainForm.h"
 
+#include "mainwindow/ClickGuard.h"
 #include "mainwindow/CostPanel.h"
 #include "mainwindow/DataPanel.h"
 #include "mainwindow/TOrgDataForm.h"
@@ -7,7 +8,8 @@
 
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
+#include <QScopedValueRollback>
+#include <QShortcut>
 #include <QTreeWidget>
 
 // The main window's part of its two side windows, the product picker and the template comparison:
@@ -18,19 +20,33 @@ namespace {
 // TMainForm::Panel order -> the core's panel kinds.
 constexpr ms::DataPanel PanelKinds[] = {ms::DataPanel::Base, ms::DataPanel::Cost, ms::DataPanel::Weapon,
                                         ms::DataPanel::Detail, ms::DataPanel::Expedition};
-
-QRect screenOf(const QWidget* widget) {
-    return widget->screen() ? widget->screen()->availableGeometry() : QRect();
-}
 } // namespace
 
 void TMainForm::setSideWindows(TProductForm* productPicker, TOrgDataForm* comparison) {
     m_productPicker = productPicker;
     m_comparison = comparison;
-    // The side windows speak in the main window's display font.
-    for (QWidget* side : {static_cast<QWidget*>(productPicker), static_cast<QWidget*>(comparison)})
-        if (side)
+    // The side windows lie over the main window, in its display font; the caller may keep them
+    // (and destroys them before the main window).
+    for (SideWindow* side : {static_cast<SideWindow*>(productPicker), static_cast<SideWindow*>(comparison)})
+        if (side) {
+            if (side->parentWidget() != this)
+                side->setParent(this);
             side->setFont(font());
+            side->hide();
+        }
+    if (!m_clickGuard)
+        m_clickGuard = new ClickGuard(this);
+    for (SideWindow* side : {static_cast<SideWindow*>(productPicker), static_cast<SideWindow*>(comparison)})
+        if (side)
+            m_clickGuard->letThrough(side);
+    if (!m_closeSideWindowsKey) {
+        m_closeSideWindowsKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        m_closeSideWindowsKey->setEnabled(false); // Escape is free while no side window is open
+        connect(m_closeSideWindowsKey, &QShortcut::activated, this, [this] {
+            const QScopedValueRollback byKey(m_closingByKey, true);
+            guarded([this] { closeSideWindows(); });
+        });
+    }
     if (productPicker) {
         connect(m_costPanel, &CostPanel::pickerRequested, this,
                 [this](int row) { guarded([this, row] { ChangeCostClick(row); }); });
@@ -57,7 +73,7 @@ void TMainForm::setSideWindows(TProductForm* productPicker, TOrgDataForm* compar
 }
 
 bool TMainForm::sideWindowVisible() const {
-    return (m_productPicker && m_productPicker->isVisible()) || (m_comparison && m_comparison->isVisible());
+    return (m_productPicker && m_productPicker->isOpen()) || (m_comparison && m_comparison->isOpen());
 }
 
 void TMainForm::closeSideWindows() {
@@ -68,7 +84,16 @@ void TMainForm::closeSideWindows() {
         m_comparison->hide();
 }
 
+void TMainForm::sideWindowOpened() {
+    m_clickGuard->arm();
+    m_closeSideWindowsKey->setEnabled(true);
+}
+
 void TMainForm::sideWindowClosed() {
+    // The click that closed the window must not go on to the lists that come back below it.
+    if (!m_closingByKey)
+        m_clickGuard->arm();
+    m_closeSideWindowsKey->setEnabled(sideWindowVisible());
     m_costPanel->setPickerButtonPicture(QStringLiteral("BrownArrow"));
     for (DataPanel* panel : m_panels)
         panel->setOpenerPicture(QStringLiteral("BrownList"));
@@ -89,17 +114,19 @@ void TMainForm::ChangeCostClick(int row) {
     if (!m_productPicker)
         return;
     m_costPanel->setPickerButtonPicture(row, QStringLiteral("GreenArrow"));
-    m_productPicker->showFor(QStringLiteral("ChangeCostImage%1").arg(row), pos(), screenOf(this));
+    m_productPicker->showFor(QStringLiteral("ChangeCostImage%1").arg(row));
+    sideWindowOpened();
 }
 
 void TMainForm::ShowOrgDataFormClick(Panel panel) {
     hideYardSelectionPanel();
-    const bool shown = m_comparison && m_comparison->isVisible();
+    const bool shown = m_comparison && m_comparison->isOpen();
     closeSideWindows();
     if (shown || !m_comparison)
         return;
-    m_comparison->showComparison(PanelKinds[panel], m_form.context, pos(), screenOf(this));
+    m_comparison->showComparison(PanelKinds[panel], m_form.context);
     m_panels[static_cast<size_t>(panel)]->setOpenerPicture(QStringLiteral("GreenList"));
+    sideWindowOpened();
 }
 
 } // namespace ms::gui

@@ -16,9 +16,9 @@ namespace ms::gui {
 
 using namespace mainform;
 
-TOrgDataForm::TOrgDataForm()
+TOrgDataForm::TOrgDataForm(QWidget* parent)
     : SideWindow(QStringLiteral("OrgDataForm"), QSize(Width, Height), QStringLiteral("XMLInfoOrgPanel"),
-                 FrameWidth, Qt::white, Qt::WindowStaysOnTopHint) {
+                 FrameWidth, Qt::white, parent) {
     setWindowTitle(QStringLiteral("Originaldaten"));
 
     m_basePanel = new BasePanel(this, PanelUse::Comparison);
@@ -50,8 +50,7 @@ DataPanel* TOrgDataForm::panel(ms::DataPanel panel) const {
     return m_panels[static_cast<size_t>(panel)];
 }
 
-void TOrgDataForm::showComparison(ms::DataPanel kind, const ms::ShipContext& shown,
-                                  const QPoint& mainWindowPos, const QRect& screen) {
+void TOrgDataForm::showComparison(ms::DataPanel kind, const ms::ShipContext& shown) {
     const bool decimalIsPoint = ms::env().decimalIsPoint;
     const ms::ShipForm form = ms::LoadTemplateForm(shown, kind, decimalIsPoint);
     for (DataPanel* p : m_panels) {
@@ -67,7 +66,7 @@ void TOrgDataForm::showComparison(ms::DataPanel kind, const ms::ShipContext& sho
         m_basePanel->showWorkforceFrame(q(form.text("WorkForceGUID")));
 
     panel(kind)->show();
-    showBeside(mainWindowPos, Offset, screen);
+    showAtOffset(Offset);
 }
 
 } // namespace ms::gui

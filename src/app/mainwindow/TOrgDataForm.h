@@ -24,17 +24,16 @@ class TOrgDataForm : public SideWindow {
     static constexpr int Width = 346;
     static constexpr int Height = 552;
     static constexpr int FrameWidth = 8;
-    // Where the window stands relative to the main window's position.
+    // Where the window stands relative to the main window's outer position.
     static constexpr QPoint Offset{310, 174};
 
-    TOrgDataForm();
+    explicit TOrgDataForm(QWidget* parent = nullptr);
     ~TOrgDataForm() override;
 
     // Fills the comparison panel of `panel` for the ship `shown` (its template record, its name,
-    // description and propulsion) and shows it beside the main window at `mainWindowPos`, kept
-    // inside `screen`. The other four panels are hidden.
-    void showComparison(ms::DataPanel panel, const ms::ShipContext& shown, const QPoint& mainWindowPos,
-                        const QRect& screen);
+    // description and propulsion) and shows it over the main window. The other four panels are
+    // hidden.
+    void showComparison(ms::DataPanel panel, const ms::ShipContext& shown);
 
     DataPanel* panel(ms::DataPanel panel) const;
 

@@ -26,9 +26,9 @@ constexpr int FrameWidth = 4;
 const QLatin1String IconPrefix("GUID");
 } // namespace
 
-TProductForm::TProductForm()
+TProductForm::TProductForm(QWidget* parent)
     : SideWindow(QStringLiteral("ProductForm"), QSize(Width, Height), QStringLiteral("ProductFormFrame"),
-                 FrameWidth, Beige) {
+                 FrameWidth, Beige, parent) {
     auto* heading = new QLabel(QStringLiteral("   Baukostenart"), this);
     heading->setObjectName(QStringLiteral("ProductFormLabel"));
     heading->setGeometry(8, 8, Width - 16, 26);
@@ -91,10 +91,10 @@ void TProductForm::FillProductTiles() {
     m_shipBox->setEnabled(true);
 }
 
-void TProductForm::showFor(const QString& arrowName, const QPoint& mainWindowPos, const QRect& screen) {
+void TProductForm::showFor(const QString& arrowName) {
     m_pickerState = arrowName;
     m_returnFocus = PictureControls::activatingByKey() ? QApplication::focusWidget() : nullptr;
-    showBeside(mainWindowPos, Offset, screen);
+    showAtOffset(Offset);
     m_shipBox->show();
     if (m_returnFocus && m_firstTile) {
         // A window of its own is not always given the keyboard by the window manager.

@@ -8,7 +8,7 @@ class QScrollArea;
 
 namespace ms::gui {
 
-// The cost product picker: a small borderless window beside the main window with one tile per
+// The cost product picker: a small borderless panel over the main window with one tile per
 // product a ship may cost. A click on a tile puts the product into the cost row the picker was
 // opened for, or empties the row for the red cross; nothing is written to disk.
 class TProductForm : public SideWindow {
@@ -16,16 +16,15 @@ class TProductForm : public SideWindow {
   public:
     static constexpr int Width = 331;
     static constexpr int Height = 366;
-    // Where the picker stands relative to the main window's position.
+    // Where the picker stands relative to the main window's outer position.
     static constexpr QPoint Offset{320, 174};
 
-    TProductForm();
+    explicit TProductForm(QWidget* parent = nullptr);
 
     // Builds the tiles from the product list; once, when the program starts.
     void FillProductTiles();
-    // Opens the picker for the row of the arrow button `arrowName` ("ChangeCostImage3") beside the
-    // main window at `mainWindowPos`, kept inside `screen`.
-    void showFor(const QString& arrowName, const QPoint& mainWindowPos, const QRect& screen);
+    // Opens the picker for the row of the arrow button `arrowName` ("ChangeCostImage3").
+    void showFor(const QString& arrowName);
     // The name of the arrow button that opened the picker; its last character is the row.
     QString pickerState() const { return m_pickerState; }
 

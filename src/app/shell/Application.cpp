@@ -7,6 +7,7 @@
 #include "shell/GermanTranslations.h"
 #include "shell/ProgramIcon.h"
 #include "shell/Resources.h"
+#include "shell/ScreenFit.h"
 #include "shell/ShownReport.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartupSequence.h"
@@ -32,8 +33,12 @@ int runApplication(int argc, char** argv) {
     initResources();
     applyProgramIcon();
 
+    // A screen too small for the main window with its frame shows it without one.
+    decideWindowFrames(QSize(TMainForm::ClientWidth, TMainForm::ClientHeight),
+                       QSize(TMainForm::OuterWidth, TMainForm::OuterHeight));
     SingleInstance instance;
     TMainForm mainForm;
+    fitToScreen(mainForm);
     StartupServices services;
     services.instanceLock = &instance;
     if (StartupSequence(mainForm, services) != StartupResult::Running)
@@ -42,8 +47,8 @@ int runApplication(int argc, char** argv) {
     // After the main window: product picker, comparison window, message window. The three yard
     // windows and the overview are made when they are first opened; a start that never opens them
     // does not pay for their pictures.
-    TProductForm productForm;
-    TOrgDataForm orgDataForm;
+    TProductForm productForm(&mainForm);
+    TOrgDataForm orgDataForm(&mainForm);
     TMessageForm messageForm(&mainForm);
     mainForm.setSideWindows(&productForm, &orgDataForm);
 

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -116,14 +117,20 @@ QImage ImageCollection::image(const QString& name, const QSize& size, Set set) {
 
 QPixmap ImageCollection::pixmap(const QString& name, const QSize& size, Set set) {
     Collection& all = collection();
-    const QString key = cacheKey(name.toLower(), size, set);
+    // Drawn for the screen's pixels, so that windows drawn larger or smaller than their layout
+    // still show crisp pictures.
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    const QString key = cacheKey(name.toLower(), size, set) + QStringLiteral("@%1").arg(ratio);
     const auto cached = all.cache.constFind(key);
     if (cached != all.cache.constEnd())
         return *cached;
-    const QImage drawn = image(name, size, set);
+    const bool scaled = ratio != 1.0 && !size.isEmpty();
+    const QImage drawn = image(name, scaled ? (QSizeF(size) * ratio).toSize() : size, set);
     if (drawn.isNull())
         return {}; // unknown names are not cached: a later registration may supply them
-    const QPixmap result = QPixmap::fromImage(drawn);
+    QPixmap result = QPixmap::fromImage(drawn);
+    if (scaled)
+        result.setDevicePixelRatio(ratio);
     all.cache.insert(key, result);
     return result;
 }

@@ -3,6 +3,7 @@
 #include "shell/ImageCollection.h"
 #include "shell/TMessageForm.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,8 +58,12 @@ MessageAnswer MessageWindow::show(const Message& message) {
             answer.input = form->msgBoxQuest()->text().toStdString();
         return answer;
     }
+    // Over the window that asks: an open yard window or overview, else the main window.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner || owner == form)
+        owner = form->parentWidget();
     MessageAnswer answer;
-    answer.confirmed = form->exec() == QDialog::Accepted;
+    answer.confirmed = form->execOver(owner) == QDialog::Accepted;
     if (message.inputMode)
         answer.input = form->msgBoxQuest()->text().toStdString();
     return answer;

@@ -86,10 +86,12 @@ QString whereaboutsToolTip(const Whereabouts& where) {
 
 void centreOnScreen(TMainForm& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1294, 794);
+    // The available area: a panel along an edge must not cover the window.
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1294, 794);
     // Before it is first shown the window has no frame yet, so its frame size is its client size;
     // it is centred by the size it will have with a normal frame.
-    const bool framed = window.frameGeometry().size() != window.size();
+    const bool framed = window.frameGeometry().size() != window.size() ||
+                        window.windowFlags().testFlag(Qt::FramelessWindowHint);
     const QSize outer =
         framed ? window.frameGeometry().size() : QSize(TMainForm::OuterWidth, TMainForm::OuterHeight);
     window.move(centredOnScreen(area, outer));

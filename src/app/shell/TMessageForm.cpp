@@ -1,16 +1,14 @@
 #include "shell/TMessageForm.h"
 
-#include "shell/WindowPlacement.h"
-
+#include "shell/MessageTextWrap.h"
 #include "shell/TypedCharFilter.h"
+#include "shell/WindowPlacement.h"
 
 #include <QFontMetrics>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStringList>
 
 #include <algorithm>
@@ -90,12 +88,14 @@ TMessageForm::TMessageForm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::F
     m_line->setFrameShadow(QFrame::Plain);
     m_line->setFixedHeight(1);
 
+    // Return presses the focused button, else OK; Escape is the cancel button's.
     m_abortBtn = new QPushButton(this);
     m_abortBtn->setObjectName(QStringLiteral("AbortBtn"));
-    m_abortBtn->setAutoDefault(false);
+    m_abortBtn->setAutoDefault(true);
     m_okBtn = new QPushButton(this);
     m_okBtn->setObjectName(QStringLiteral("OKBtn"));
-    m_okBtn->setAutoDefault(false);
+    m_okBtn->setAutoDefault(true);
+    m_okBtn->setDefault(true);
     connect(m_okBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_abortBtn, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -113,13 +113,30 @@ TMessageForm* TMessageForm::instance() {
 }
 
 void TMessageForm::applyLayout() {
-    // The text label sizes itself to its text (no word wrap), then keeps that size.
+    applyLayout(availableAreaFor(*this));
+}
+
+void TMessageForm::applyLayout(const QRect& area) {
+    // The text label sizes itself to its text (no word wrap), then keeps that size. Lines wider than
+    // the screen allows are broken first, and no more lines are shown than the screen can hold.
     QString text = m_msgBoxLabel->text();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QFontMetrics metrics(m_msgBoxLabel->font());
+    const int frameWidth = PictureSize + 8 + 8 + 32;
+    const int maxTextWidth = m_inputMode ? InputWidth : std::max(1, area.width() - frameWidth - 30);
+    const int maxLines = std::max(1, (area.height() - LabelTop - 40 - ButtonHeight - 48 -
+                                      (m_inputMode ? m_msgBoxQuest->sizeHint().height() : 0)) /
+                                         metrics.height());
+    QStringList lines;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        lines << (area.isEmpty() ? QStringList{line} : wrapLine(line, metrics, maxTextWidth));
+    if (!area.isEmpty() && lines.size() > maxLines) {
+        lines = lines.mid(0, maxLines - 1);
+        lines << QStringLiteral("…");
+    }
+    text = lines.join(QLatin1Char('\n'));
     if (text != m_msgBoxLabel->text())
         m_msgBoxLabel->setText(text);
-    const QFontMetrics metrics(m_msgBoxLabel->font());
-    const QStringList lines = text.split(QLatin1Char('\n'));
     int textWidth = 0;
     for (const QString& line : lines)
         textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
@@ -147,10 +164,21 @@ void TMessageForm::applyLayout() {
     m_headerLabel->setGeometry(8, 0, width - 16, BandHeight);
     m_remarkImage->move(PictureLeft, height / 2 - PictureSize / 2);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(centredOnScreen(area, QSize(width, height)));
-    }
+    // Centred over the window that asks, else on the screen; always wholly on the screen.
+    centreOverOwner(*this, area);
+}
+
+int TMessageForm::execOver(QWidget* owner) {
+    // The message is transient for its window from creation: the dialog is made again under the
+    // asking window and goes back to its first owner afterwards, which destroys it in the end.
+    QWidget* const firstOwner = parentWidget();
+    const Qt::WindowFlags flags = windowFlags();
+    if (owner && owner != firstOwner)
+        setParent(owner, flags);
+    const int result = exec();
+    if (parentWidget() != firstOwner)
+        setParent(firstOwner, flags);
+    return result;
 }
 
 void TMessageForm::showEvent(QShowEvent* event) {

@@ -32,8 +32,14 @@ class TMessageForm : public QDialog {
     QPushButton* okBtn() const { return m_okBtn; }
     QPushButton* abortBtn() const { return m_abortBtn; }
 
-    // Lays the window out for its current text and mode (done again by every showing).
+    // Lays the window out for its current text and mode (done again by every showing), within the
+    // available area of the owner's screen; `area` stands in for that area.
     void applyLayout();
+    void applyLayout(const QRect& area);
+
+    // Shows the window modally over `owner` (the window that asks), transient for it, so that no
+    // window manager can stack it below that window. Returns the dialog's result.
+    int execOver(QWidget* owner);
 
   protected:
     void showEvent(QShowEvent* event) override;

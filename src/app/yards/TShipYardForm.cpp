@@ -5,6 +5,7 @@
 #include "shell/Environment.h"
 #include "shell/ImageCollection.h"
 #include "shell/MessageWindow.h"
+#include "shell/ScreenFit.h"
 #include "shell/StandardMessage.h"
 #include "shell/WindowPlacement.h"
 #include "yards/YardAssignment.h"
@@ -15,12 +16,10 @@
 #include "yards/YardTexts.h"
 
 #include <QButtonGroup>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QTreeWidget>
 
 namespace ms::gui {
@@ -92,6 +91,7 @@ TShipYardForm::TShipYardForm(const YardWindowRegion& region, YardWindowHost host
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(ClientWidth, ClientHeight);
+    fitToScreen(*this);
     setModal(true);
     buildControls();
 }
@@ -235,9 +235,7 @@ const ms::YardRow& TShipYardForm::shownYard() const {
 }
 
 void TShipYardForm::open() {
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        move(centredOnScreen(screen->geometry(), frameGeometry().size()));
+    centreOverOwner(*this, availableAreaFor(*this));
     guarded([this] { activate(); });
     exec();
 }

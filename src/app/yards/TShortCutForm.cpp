@@ -7,6 +7,7 @@
 #include "shell/ImageCollection.h"
 #include "shell/QtSettingsStore.h"
 #include "shell/StandardMessage.h"
+#include "shell/WindowPlacement.h"
 #include "store/RecordStore.h"
 #include "store/SharedDocuments.h"
 #include "store/ShipIndex.h"
@@ -60,9 +61,9 @@ TShortCutForm::TShortCutForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Werftenbelegung"));
     // The window takes the main window's display font and colours.
     setAttribute(Qt::WA_WindowPropagation);
-    // No close box: "Beenden" closes the window.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    // No close box: "Beenden" closes the window. Some window managers draw a close box on every
+    // title bar whatever the window asks, so the window has no frame from the window manager.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(ClientWidth, ClientHeight);
     setModal(true);
 
@@ -167,14 +168,8 @@ void TShortCutForm::open() {
     // Every opening starts afresh: no selected row, no summary, no picture.
     FillOverviewLists();
     clearSummary();
-    if (const QWidget* owner = parentWidget()) {
-        // Centred over the main window, taking this window's frame to be the same as the main
-        // window's (the client area gives the outer size 1294 x 794 with the usual frame).
-        const QRect outer = owner->frameGeometry();
-        const QSize ownOuter = size() + (outer.size() - owner->size());
-        move(outer.left() + (outer.width() - ownOuter.width()) / 2,
-             outer.top() + (outer.height() - ownOuter.height()) / 2);
-    }
+    // Over the main window's client area, which it covers exactly.
+    centreOverOwner(*this, availableAreaFor(*this));
     guarded([this] { FormActivate(); });
     exec();
 }

@@ -10,7 +10,9 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
+#include <QShortcut>
+#include <QTest>
+#include <QTreeWidget>
 
 #include <pugixml.hpp>
 
@@ -81,12 +83,12 @@ TEST_F(SideWindowsTest, PickingSegelFillsAnEmptyRowInTheFormOnlyUntilTheSave) {
     createShip(0, QStringLiteral("100438"));
     const auto before = snapshot();
     click("ChangeCostImage4");
-    ASSERT_TRUE(m_picker->isVisible());
+    ASSERT_TRUE(m_picker->isOpen());
     EXPECT_EQ(m_picker->pickerState(), QStringLiteral("ChangeCostImage4"));
     EXPECT_EQ(buttonPicture("ChangeCostImage4"), QStringLiteral("GreenArrow"));
 
     pick("1010210");
-    EXPECT_FALSE(m_picker->isVisible());
+    EXPECT_FALSE(m_picker->isOpen());
     EXPECT_EQ(shown("CostLabel4"), QStringLiteral("Segel"));
     EXPECT_EQ(shown("CostGUID4"), QStringLiteral("1010210"));
     EXPECT_EQ(find("CostImage4")->property("pictureName").toString(), QStringLiteral("icon_sail_0"));
@@ -121,7 +123,7 @@ TEST_F(SideWindowsTest, AnotherArrowMovesTheGreenArrowAndTheNextPickFillsItsRow)
     createShip(0, QStringLiteral("100438"));
     click("ChangeCostImage5");
     click("ChangeCostImage2");
-    EXPECT_TRUE(m_picker->isVisible());
+    EXPECT_TRUE(m_picker->isOpen());
     EXPECT_EQ(buttonPicture("ChangeCostImage2"), QStringLiteral("GreenArrow"));
     EXPECT_EQ(buttonPicture("ChangeCostImage5"), QStringLiteral("BrownArrow"));
     pick("1010196");
@@ -133,7 +135,7 @@ TEST_F(SideWindowsTest, PanelButtonClosesThePickerWithoutAChange) {
     createShip(0, QStringLiteral("100438"));
     click("ChangeCostImage3");
     click("WeaponImageBtn");
-    EXPECT_FALSE(m_picker->isVisible());
+    EXPECT_FALSE(m_picker->isOpen());
     EXPECT_EQ(buttonPicture("ChangeCostImage3"), QStringLiteral("BrownArrow"));
     EXPECT_EQ(shown("CostLabel3"), QStringLiteral("keine Auswahl"));
     EXPECT_FALSE(markerShown("CostDot3"));
@@ -152,28 +154,76 @@ TEST_F(SideWindowsTest, OpenSideWindowLocksTheListsAndClosingGivesThemBack) {
     EXPECT_FALSE(find("DeactivateBtn")->isEnabled()) << "the ship is not activated";
 }
 
-TEST_F(SideWindowsTest, SideWindowsStandAtTheirOffsetsAndInsideTheScreen) {
+TEST_F(SideWindowsTest, SideWindowsLieInTheMainWindowAtTheirOffsetsAboveEverythingElse) {
     createShip(0, QStringLiteral("100438"));
-    const QRect screen = m_form->screen()->availableGeometry();
-    struct Case {
-        QPoint mainWindow;
-        QPoint picker;
-        QPoint comparison;
-    };
-    const Case cases[] = {
-        {screen.topLeft(), screen.topLeft() + QPoint(320, 174), screen.topLeft() + QPoint(310, 174)},
-        {screen.bottomRight() - QPoint(100, 50), screen.bottomRight() + QPoint(1, 1) - QPoint(331, 366),
-         screen.bottomRight() + QPoint(1, 1) - QPoint(346, 552)},
-    };
-    for (const Case& c : cases) {
-        m_form->move(c.mainWindow);
-        click("ChangeCostImage0");
-        EXPECT_EQ(m_picker->pos(), c.picker);
-        click("ImagePanelNameCost");
-        EXPECT_EQ(m_org->pos(), c.comparison);
-        EXPECT_TRUE(screen.contains(m_org->geometry()));
-        click("ImagePanelNameCost");
+    // The offsets count from the main window's outer corner, with an 8-pixel border and a
+    // 31-pixel title bar.
+    m_form->move(40, 30);
+    click("ChangeCostImage0");
+    EXPECT_EQ(m_picker->parentWidget(), m_form.get());
+    EXPECT_EQ(m_picker->geometry(), QRect(312, 143, 331, 366));
+    EXPECT_EQ(m_form->children().last(), m_picker.get()) << "drawn over the panels";
+    click("ImagePanelNameCost");
+    EXPECT_EQ(m_org->parentWidget(), m_form.get());
+    EXPECT_EQ(m_org->geometry(), QRect(302, 143, 346, 552));
+    EXPECT_EQ(m_form->children().last(), m_org.get());
+    EXPECT_TRUE(m_form->rect().contains(m_org->geometry()));
+}
+
+TEST_F(SideWindowsTest, EscapeClosesEitherSideWindowAndIsFreeOtherwise) {
+    createShip(0, QStringLiteral("100438"));
+    m_form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+    for (const char* opener : {"ChangeCostImage3", "ImagePanelNameCost"}) {
+        click(opener);
+        ASSERT_TRUE(m_picker->isOpen() || m_org->isOpen()) << opener;
+        QTest::keyClick(field("CostSpin0"), Qt::Key_Escape);
+        EXPECT_FALSE(m_picker->isOpen() || m_org->isOpen()) << opener;
+        EXPECT_EQ(buttonPicture("ChangeCostImage3"), QStringLiteral("BrownArrow"));
+        EXPECT_EQ(buttonPicture("ImagePanelNameCost"), QStringLiteral("BrownList"));
     }
+    auto* shortcut = m_form->findChild<QShortcut*>();
+    ASSERT_NE(shortcut, nullptr);
+    EXPECT_FALSE(shortcut->isEnabled()) << "no side window open";
+}
+
+// A double-click on a tile over the ship list, or on an opener: the second click goes nowhere,
+// however fast it follows.
+TEST_F(SideWindowsTest, TheSecondClickOfADoubleClickNeverReachesTheMainWindow) {
+    createShip(0, QStringLiteral("100438"));
+    click("NewShipBtn");
+    createShip(0, QStringLiteral("100438"));
+    typeInto("CostSpin1", QStringLiteral("20"));
+    const QString shownShip = m_form->currentShipGuid();
+    auto* ships = find<QTreeWidget>("ShipView");
+    ASSERT_EQ(ships->topLevelItemCount(), 2);
+    QTreeWidgetItem* other = ships->topLevelItem(ships->currentIndex().row() == 0 ? 1 : 0);
+
+    click("ChangeCostImage0");
+    auto* tile = m_picker->findChild<QPushButton*>(QStringLiteral("GUID1010210"));
+    QTest::mouseClick(tile, Qt::LeftButton);
+    ASSERT_FALSE(m_picker->isOpen());
+    const QPoint onOther = ships->visualItemRect(other).center();
+    QTest::mousePress(ships->viewport(), Qt::LeftButton, {}, onOther);
+    QTest::mouseDClick(ships->viewport(), Qt::LeftButton, {}, onOther);
+    QTest::mouseRelease(ships->viewport(), Qt::LeftButton, {}, onOther);
+    EXPECT_EQ(m_form->currentShipGuid(), shownShip);
+    EXPECT_EQ(shown("CostLabel0"), QStringLiteral("Segel"));
+    EXPECT_EQ(amount("CostSpin1"), QStringLiteral("20"));
+
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    auto* opener = find<QPushButton>("ImagePanelNameCost");
+    QTest::mouseClick(opener, Qt::LeftButton);
+    QTest::mouseClick(opener, Qt::LeftButton);
+    EXPECT_TRUE(m_org->isOpen()) << "a double-click on the opener opens once";
+
+    // A click of its own, after the double-click interval, acts again.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mouseClick(opener, Qt::LeftButton);
+    EXPECT_FALSE(m_org->isOpen());
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mouseClick(ships->viewport(), Qt::LeftButton, {}, onOther);
+    EXPECT_NE(m_form->currentShipGuid(), shownShip);
 }
 
 // The ship is saved with its changes first: its own record then differs from the template's.
@@ -207,7 +257,7 @@ TEST_F(SideWindowsTest, ComparisonShowsTheTemplateNotTheSavedShip) {
         click("SaveBtn");
         click(c.panelButton);
         click(c.opener);
-        ASSERT_TRUE(m_org->isVisible()) << c.opener;
+        ASSERT_TRUE(m_org->isOpen()) << c.opener;
         for (const auto& [name, text] : c.shown)
             EXPECT_EQ(orgText(name), QString::fromUtf8(text)) << c.templateGuid << " " << name;
         for (const auto& [name, text] : c.edits)
@@ -219,19 +269,19 @@ TEST_F(SideWindowsTest, ComparisonShowsTheTemplateNotTheSavedShip) {
 TEST_F(SideWindowsTest, OpenerShowsAndHidesAndAnotherOpenerOnlyHides) {
     createShip(0, QStringLiteral("100438"));
     click("ImagePanelNameCost");
-    EXPECT_TRUE(m_org->isVisible());
+    EXPECT_TRUE(m_org->isOpen());
     EXPECT_EQ(buttonPicture("ImagePanelNameCost"), QStringLiteral("GreenList"));
     click("ImagePanelNameCost");
-    EXPECT_FALSE(m_org->isVisible());
+    EXPECT_FALSE(m_org->isOpen());
     EXPECT_EQ(buttonPicture("ImagePanelNameCost"), QStringLiteral("BrownList"));
 
     click("ImagePanelNameCost");
     click("ImagePanelNameWeapon");
-    EXPECT_FALSE(m_org->isVisible());
+    EXPECT_FALSE(m_org->isOpen());
     click("ImagePanelNameWeapon");
-    EXPECT_TRUE(m_org->isVisible());
-    EXPECT_TRUE(m_org->panel(ms::DataPanel::Weapon)->isVisible());
-    EXPECT_FALSE(m_org->panel(ms::DataPanel::Cost)->isVisible());
+    EXPECT_TRUE(m_org->isOpen());
+    EXPECT_TRUE(m_org->panel(ms::DataPanel::Weapon)->isVisibleTo(m_org.get()));
+    EXPECT_FALSE(m_org->panel(ms::DataPanel::Cost)->isVisibleTo(m_org.get()));
     EXPECT_EQ(m_org->findChild<QPushButton*>(QStringLiteral("SetWeaponPanel"))->text(),
               QStringLiteral("Bewaffnung hinzufügen"));
 }
@@ -245,7 +295,7 @@ TEST_F(SideWindowsTest, NoComparisonChangesTheMainWindowsPanelsOrMarkers) {
     for (const char* opener : {"ImagePanelNameBase", "ImagePanelNameCost", "ImagePanelNameWeapon",
                                "ImagePanelNameDetail", "ImagePanelNameExpedition"}) {
         click(opener);
-        EXPECT_TRUE(m_org->isVisible()) << opener;
+        EXPECT_TRUE(m_org->isOpen()) << opener;
         click(opener);
         EXPECT_EQ(mainWindowState(), before) << opener;
     }

@@ -1,10 +1,12 @@
 #include "shell/MessageWindow.h"
+#include "shell/MessageTextWrap.h"
 #include "shell/TMessageForm.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -109,6 +111,82 @@ TEST(MessageWindowTest, QueuedAnswersAreTakenInsteadOfShowing) {
     EXPECT_EQ(MessageWindow::lastMessage()->text, "Nochmal");
     EXPECT_FALSE(form.isVisible());
     MessageWindow::clearAnswers();
+}
+
+} // namespace
+
+namespace {
+
+// A path of 300 characters as a refusal names it: it fits a 1280 x 800 screen, broken after path
+// separators, with the OK button on it.
+TEST(MessageWindowTest, AMessageWithALongPathFitsTheScreenWithItsButton) {
+    QString path = QStringLiteral("/home/spieler/.local/share/Steam/steamapps/compatdata/4553/pfx/drive_c");
+    while (path.size() < 290)
+        path += QStringLiteral("/Ordner%1").arg(path.size());
+    path += QStringLiteral("/assets.xml");
+    const QString text =
+        QStringLiteral("Werft nicht geändert: ") + path + QStringLiteral(" ist kein gültiges XML.");
+    TMessageForm form;
+    MessageWindow::prepare(form, info(text.toStdString()));
+    const QRect screen(0, 0, 1280, 800);
+    form.applyLayout(screen);
+    EXPECT_TRUE(screen.contains(form.geometry())) << form.geometry().width();
+    EXPECT_TRUE(form.rect().contains(form.okBtn()->geometry()));
+    const QStringList lines = form.msgBoxLabel()->text().split(QLatin1Char('\n'));
+    ASSERT_GT(lines.size(), 1);
+    EXPECT_EQ(lines.join(QString()).remove(QLatin1Char(' ')), QString(text).remove(QLatin1Char(' ')))
+        << "nothing lost";
+    const QFontMetrics metrics(form.msgBoxLabel()->font());
+    for (const QString& line : lines) {
+        EXPECT_LE(metrics.horizontalAdvance(line) + 30, form.msgBoxLabel()->width()) << line.toStdString();
+        EXPECT_TRUE(line == lines.last() || line.endsWith(u'/') || line.endsWith(u':'))
+            << "broken after a separator or a word: " << line.toStdString();
+    }
+}
+
+TEST(MessageWindowTest, LinesBreakAtBlanksThenSeparatorsThenCharacters) {
+    const QFontMetrics metrics(QFont(QStringLiteral("Consolas"), 10));
+    const int ten = metrics.horizontalAdvance(QStringLiteral("0123456789"));
+    struct Case {
+        const char* line;
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {"kurz", {QStringLiteral("kurz")}},
+        {"eins zwei drei vier", {QStringLiteral("eins zwei"), QStringLiteral("drei vier")}},
+        {"ab /usr/share/spantora",
+         {QStringLiteral("ab /usr/"), QStringLiteral("share/"), QStringLiteral("spantora")}},
+        {"abcdefghijklmnop", {QStringLiteral("abcdefghij"), QStringLiteral("klmnop")}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ms::gui::wrapLine(QString::fromLatin1(c.line), metrics, ten), c.lines) << c.line;
+}
+
+// Return presses the default button, unless the focus is on the other one; Escape cancels.
+TEST(MessageWindowTest, ReturnPressesTheDefaultButtonAndEscapeCancels) {
+    struct Case {
+        Qt::Key key;
+        bool focusOnAbort;
+        int result;
+    };
+    const Case cases[] = {{Qt::Key_Return, false, QDialog::Accepted},
+                          {Qt::Key_Enter, false, QDialog::Accepted},
+                          {Qt::Key_Return, true, QDialog::Rejected},
+                          {Qt::Key_Escape, false, QDialog::Rejected}};
+    for (const Case& c : cases) {
+        TMessageForm form;
+        ms::Message question = info("Wirklich löschen?");
+        question.abortCaption = "Abbrechen";
+        MessageWindow::prepare(form, question);
+        QTimer::singleShot(0, &form, [&] {
+            QWidget* target = c.focusOnAbort ? static_cast<QWidget*>(form.abortBtn()) : form.okBtn();
+            target->setFocus();
+            QTest::keyClick(target, c.key);
+            if (form.isVisible())
+                form.done(-1); // the key did nothing
+        });
+        EXPECT_EQ(form.exec(), c.result) << c.key << " " << c.focusOnAbort;
+    }
 }
 
 } // namespace
