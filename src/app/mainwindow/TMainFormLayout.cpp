@@ -70,6 +70,9 @@ void TMainForm::buildWindow() {
     m_shipView = new QTreeWidget(this);
     m_shipView->setObjectName(QStringLiteral("ShipView"));
     m_shipView->setGeometry(208, 40, 236, 616);
+    // Given, not computed: the header measures the widest glyph of the font for it, which costs as
+    // much as drawing the window.
+    m_shipView->header()->setMinimumSectionSize(16);
     m_shipView->setColumnCount(3);
     m_shipView->setHeaderHidden(true);
     m_shipView->setRootIsDecorated(false);

@@ -44,13 +44,18 @@ int runApplication(int argc, char** argv) {
     if (StartupSequence(mainForm, services) != StartupResult::Running)
         return 1;
 
-    // After the main window: product picker, comparison window, message window. The three yard
-    // windows and the overview are made when they are first opened; a start that never opens them
-    // does not pay for their pictures.
-    TProductForm productForm(&mainForm);
-    TOrgDataForm orgDataForm(&mainForm);
+    // After the main window: the message window; the product picker and the comparison window once
+    // the main window is on screen (neither shows before a click). The three yard windows and the
+    // overview are made when they are first opened; a start that never opens them does not pay for
+    // their pictures.
     TMessageForm messageForm(&mainForm);
-    mainForm.setSideWindows(&productForm, &orgDataForm);
+    std::unique_ptr<TProductForm> productForm;
+    std::unique_ptr<TOrgDataForm> orgDataForm;
+    afterFirstPaint(&mainForm, [&] {
+        productForm = std::make_unique<TProductForm>(&mainForm);
+        orgDataForm = std::make_unique<TOrgDataForm>(&mainForm);
+        mainForm.setSideWindows(productForm.get(), orgDataForm.get());
+    });
 
     reportFirstPaint(&mainForm);
     mainForm.show();

@@ -2,13 +2,21 @@
 
 #include <QLabel>
 
+#include "shell/PictureDiskCache.h"
 #include "shell/Resources.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
 
 #include <memory>
@@ -101,6 +109,16 @@ QImage ImageCollection::image(const QString& name, const QSize& size, Set set) {
     const auto source = content.sources.constFind(key);
     if (source == content.sources.constEnd())
         return {};
+    QString diskKey;
+    if (!size.isEmpty()) {
+        QFile drawing(*source);
+        if (drawing.open(QIODevice::ReadOnly))
+            diskKey = QStringLiteral("%1|%2x%3|").arg(*source).arg(size.width()).arg(size.height()) +
+                      QString::fromLatin1(
+                          QCryptographicHash::hash(drawing.readAll(), QCryptographicHash::Sha1).toHex());
+        if (QImage kept = PictureDiskCache::load(diskKey); kept.size() == size)
+            return kept;
+    }
     QSvgRenderer& renderer = collection().renderer(*source);
     if (!renderer.isValid())
         return {};
@@ -112,6 +130,9 @@ QImage ImageCollection::image(const QString& name, const QSize& size, Set set) {
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter, fitted(QSizeF(renderer.defaultSize()), target));
+    painter.end();
+    if (!diskKey.isEmpty())
+        PictureDiskCache::store(diskKey, canvas);
     return canvas;
 }
 
@@ -141,13 +162,38 @@ bool ImageCollection::contains(const QString& name, Set set) {
     return content.registered.contains(key) || content.sources.contains(key);
 }
 
+namespace {
+// Draws a picture of the collection at the size a control asks for, once it asks: a window full of
+// icons costs nothing until it is painted, and no size is drawn that is never shown.
+class CollectionIconEngine : public QIconEngine {
+  public:
+    CollectionIconEngine(QString name, ImageCollection::Set set) : m_name(std::move(name)), m_set(set) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const QPixmap plain = ImageCollection::pixmap(m_name, size, m_set);
+        if (plain.isNull() || mode == QIcon::Normal || mode == QIcon::Active || !qApp)
+            return plain;
+        QStyleOption option;
+        option.palette = QGuiApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, plain, &option);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine* clone() const override { return new CollectionIconEngine(m_name, m_set); }
+    QString key() const override { return QStringLiteral("SpantoraImageCollection"); }
+
+  private:
+    QString m_name;
+    ImageCollection::Set m_set;
+};
+} // namespace
+
 QIcon ImageCollection::icon(const QString& name, Set set) {
     if (!contains(name, set))
         return {};
-    QIcon result;
-    for (int side : {16, 24, 32, 36, 48, 56, 64, 96, 128})
-        result.addPixmap(pixmap(name, QSize(side, side), set));
-    return result;
+    return QIcon(new CollectionIconEngine(name, set));
 }
 
 QSize ImageCollection::defaultSize(const QString& name, Set set) {

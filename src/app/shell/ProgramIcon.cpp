@@ -4,12 +4,16 @@
 
 #include <QGuiApplication>
 
+#include <cstdlib>
+
 namespace ms::gui {
 
 QIcon programIcon() {
     QIcon icon;
     for (const char* size : {"48", "64", "128", "256"})
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(QLatin1String(size)));
+        // With its size given, a picture is read only once a window asks for that size.
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(QLatin1String(size)),
+                     QSize(std::atoi(size), std::atoi(size)));
     return icon;
 }
 

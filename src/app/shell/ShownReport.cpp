@@ -38,7 +38,29 @@ class FirstPaintWatch : public QObject {
     bool m_quit;
 };
 
+class AfterFirstPaint : public QObject {
+  public:
+    AfterFirstPaint(QWidget* window, std::function<void()> work) : QObject(window), m_work(std::move(work)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, parent(), m_work);
+            deleteLater();
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> m_work;
+};
+
 } // namespace
+
+void afterFirstPaint(QWidget* window, std::function<void()> work) {
+    window->installEventFilter(new AfterFirstPaint(window, std::move(work)));
+}
 
 void reportFirstPaint(QWidget* window) {
     const QString file = qEnvironmentVariable("SPANTORA_SHOWN_REPORT");

@@ -146,23 +146,30 @@ void TMessageForm::applyLayout(const QRect& area) {
     const int labelBottom = LabelTop + labelHeight;
 
     m_msgBoxQuest->setVisible(m_inputMode);
+    const int inputHeight = m_msgBoxQuest->sizeHint().height();
     if (m_inputMode)
-        m_msgBoxQuest->setGeometry(LabelLeft, labelBottom, InputWidth, m_msgBoxQuest->sizeHint().height());
+        m_msgBoxQuest->setGeometry(LabelLeft, labelBottom, InputWidth, inputHeight);
 
-    const int buttonTop = labelBottom + 40;
+    // The separator 32 pixels below the text, the buttons 8 below it; but never on the input box or
+    // the picture, which is centred between the title band and the separator.
+    constexpr int Gap = 6;
+    const int lineTop = std::max({labelBottom + 32, m_inputMode ? labelBottom + inputHeight + Gap : 0,
+                                  BandHeight + Gap + PictureSize + Gap});
+    const int pictureTop = (BandHeight + lineTop) / 2 - PictureSize / 2;
+    const int buttonTop = lineTop + 8;
     const int okRight = m_inputMode ? LabelLeft + InputWidth : LabelLeft + labelWidth;
     m_abortBtn->setGeometry(AbortLeft, buttonTop, AbortWidth, ButtonHeight);
     m_okBtn->setGeometry(okRight - OkWidth, buttonTop, OkWidth, ButtonHeight);
 
     const int contentWidth = m_inputMode ? InputWidth : labelWidth;
     const int width = PictureSize + 8 + 8 + contentWidth + 32;
-    const int height = labelBottom + ButtonHeight + 48;
+    const int height = buttonTop + ButtonHeight + 8;
     setFixedSize(width, height);
 
-    m_line->setGeometry(8, labelBottom + 32, width - 16, 1);
+    m_line->setGeometry(8, lineTop, width - 16, 1);
     m_shape1->setGeometry(0, 0, width, BandHeight);
     m_headerLabel->setGeometry(8, 0, width - 16, BandHeight);
-    m_remarkImage->move(PictureLeft, height / 2 - PictureSize / 2);
+    m_remarkImage->move(PictureLeft, pictureTop);
 
     // Centred over the window that asks, else on the screen; always wholly on the screen.
     centreOverOwner(*this, area);

@@ -4,6 +4,7 @@
 #include "shell/ImageCollection.h"
 #include "yards/YardAssignment.h"
 
+#include <QHeaderView>
 #include <QTreeWidget>
 
 namespace ms::gui {
@@ -17,6 +18,7 @@ QTreeWidget* makeYardShipList(QWidget* parent, const QString& name, const QRect&
     auto* list = new QTreeWidget(parent);
     list->setObjectName(name);
     list->setGeometry(geometry);
+    list->header()->setMinimumSectionSize(16); // not measured from the font's widest glyph
     list->setColumnCount(static_cast<int>(columns.size()));
     list->setHeaderLabels(columns);
     list->setHeaderHidden(true);

@@ -37,7 +37,8 @@ TEST(MessageWindowTest, MessageModeFitsTheTextPlusThirtyPixels) {
     EXPECT_EQ(form.height(), labelBottom + 30 + 48);
     EXPECT_EQ(form.okBtn()->geometry(), QRect(label->x() + label->width() - 90, labelBottom + 40, 90, 30));
     EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("Line"))->y(), labelBottom + 32);
-    EXPECT_EQ(form.remarkImage()->geometry(), QRect(8, form.height() / 2 - 32, 64, 64));
+    // Centred between the title band and the separator line, so that it never sits on the line.
+    EXPECT_EQ(form.remarkImage()->geometry(), QRect(8, (25 + labelBottom + 32) / 2 - 32, 64, 64));
     EXPECT_FALSE(form.msgBoxQuest()->isVisibleTo(&form));
     EXPECT_FALSE(form.abortBtn()->isVisibleTo(&form));
     EXPECT_EQ(form.okBtn()->text(), QStringLiteral("OK"));
@@ -76,7 +77,16 @@ TEST(MessageWindowTest, InputModeUsesTheInputBoxWidthAndFocusesIt) {
     EXPECT_EQ(form.msgBoxQuest()->geometry().topLeft(), QPoint(105, labelBottom));
     EXPECT_EQ(form.msgBoxQuest()->width(), 545);
     EXPECT_EQ(form.okBtn()->x() + form.okBtn()->width(), 105 + 545);
-    EXPECT_EQ(form.abortBtn()->geometry(), QRect(16, labelBottom + 40, 105, 30));
+    EXPECT_EQ(form.abortBtn()->geometry().topLeft().x(), 16);
+    // Input box and picture lie clear above the separator line, the buttons below it.
+    const QRect line = form.findChild<QWidget*>(QStringLiteral("Line"))->geometry().adjusted(0, -2, 0, 2);
+    for (const char* above : {"MsgBoxQuest", "RemarkImage", "MsgBoxLabel"}) {
+        const QRect r = form.findChild<QWidget*>(QLatin1String(above))->geometry();
+        EXPECT_LT(r.bottom(), line.top()) << above;
+    }
+    EXPECT_GT(form.abortBtn()->y(), line.bottom());
+    EXPECT_GT(form.okBtn()->y(), line.bottom());
+    EXPECT_LE(form.okBtn()->geometry().bottom(), form.height());
     EXPECT_TRUE(form.abortBtn()->isVisible());
     EXPECT_EQ(form.msgBoxQuest()->text(), QStringLiteral("Werft"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return form.msgBoxQuest()->hasFocus(); }, 1000));
