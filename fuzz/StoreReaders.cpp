@@ -46,7 +46,7 @@ void readIndex() {
         ms::SelectYardCandidates(root, row.engine);
         ms::CountYardShips(row);
     }
-    readShips(4);
+    readShips(1);
     if (pugi::xml_node first = root.child("Ship")) {
         ms::ToggleYardFlag(first, "AW");
         ms::AppendNewShipEntry(root, ms::ShipValue(first, ms::kShipGuid),
@@ -54,21 +54,34 @@ void readIndex() {
     }
 }
 
-void readReferenceLists() {
+void readProducts() {
     for (const ms::Product& p : ms::PickerProducts())
         ms::FindProduct(p.guid);
     ms::FindProduct("1010017");
+    readShips(1);
+}
+
+void readProjectiles() {
     const auto names = ms::ProjectileNames();
     for (size_t i = 0; i <= names.size() && i < 20; ++i)
         if (const auto guid = ms::ProjectileGuidAt(static_cast<int>(i)))
             ms::FindProjectile(*guid);
+    readShips(1);
+}
+
+void readHelp() {
     int n = 0;
     for (const pugi::xpath_node& g : ms::HelpRoot().select_nodes("//Text/GUID"))
-        if (n++ < 50)
+        if (n++ < 12)
             ms::FindHelpEntry(g.node().text().get());
     for (const char* number : {"0", "203", "450"})
         ms::FindHelpEntry(number);
-    readShips(3);
+}
+
+void readReferenceLists() {
+    readProducts();
+    readProjectiles();
+    readHelp();
 }
 
 } // namespace fuzz

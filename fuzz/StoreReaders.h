@@ -8,7 +8,11 @@ namespace fuzz {
 void readShips(unsigned limit);
 // The index as the lists, the yard windows and a creation read it.
 void readIndex();
-// The product, projectile and help lists as the panels and the help area read them.
+// The product, projectile and help lists as the panels and the help area read them, one at a time
+// or all three.
+void readProducts();
+void readProjectiles();
+void readHelp();
 void readReferenceLists();
 
 } // namespace fuzz
