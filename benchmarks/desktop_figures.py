@@ -105,8 +105,9 @@ def ships_per_category(xmla):
     return counts
 
 
-def click_figure(box, app, categories, label, pause):
-    """Clicks each category, the first ship in it, then Down through its list; CPU per ship shown."""
+def click_figure(box, app, categories, label, pause, rounds=1):
+    """Clicks each category, the first ship in it, then Down through its list (`rounds` times);
+    CPU per ship shown."""
     proc, start = box.launch(app, quit_when_shown=False)
     try:
         box.shown_after(start, proc)
@@ -118,7 +119,7 @@ def click_figure(box, app, categories, label, pause):
         idle_rate = (cpu_seconds(proc.pid) - before) / (time.monotonic() - t0)
         shown = 0
         before, t0 = cpu_seconds(proc.pid), time.monotonic()
-        for row, count in categories:
+        for row, count in categories * rounds:
             xdo(box, "mousemove", "--window", window, "106", str(40 + 38 + 74 * row), "click", "1")
             time.sleep(pause)
             xdo(box, "mousemove", "--window", window, "326", "70", "click", "1")
@@ -169,7 +170,7 @@ def main():
         counts = ships_per_category(os.path.join(box.data, "XMLA"))
         templates = [(row, counts.get(typ, 0)) for row, typ in
                      enumerate(("Segelschiffe", "Dampfschiffe", "Extraschiffe")) if counts.get(typ, 0)]
-        click_figure(box, a.app, templates, f"{sum(c for _, c in templates)} templates", 0.15)
+        click_figure(box, a.app, templates, f"{sum(c for _, c in templates)} templates, 3 rounds", 0.15, rounds=3)
         shutil.rmtree(box.data, ignore_errors=True)
         subprocess.run([a.data_tool, box.data, "90"], check=True)
         click_figure(box, a.app, [(3, 90)], "90 new ships", 0.15)
