@@ -179,7 +179,8 @@ TEST_F(DesktopWindowsTest, ReturnConfirmsTheDeleteQuestionAndEscapeCancelsIt) {
     }
 }
 
-// Tab reaches a cost arrow: belongs here once the panels take keyboard focus.
+// Tab reaching a cost arrow, and the rest of the keyboard access, runs in this group too: ctest runs
+// KeyboardAccessTest of the window tests under openbox (Desktop.KeyboardReachesEveryControl).
 
 // Run on a 1280 x 760 screen: the main window with its frame fits, whole and at its own size.
 TEST_F(DesktopWindowsTest, SmallScreenTheMainWindowFitsWithItsFrame) {
