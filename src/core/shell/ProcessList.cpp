@@ -11,6 +11,7 @@
 #include <mutex>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
 
@@ -118,7 +119,27 @@ struct ScanMemory {
     std::string exeName;
     std::unordered_map<std::string, KnownProcess> processes;
     int scans = 0;
+    std::string lastPid; // the newest process number when /proc was last listed
 };
+
+// The number the kernel gave the newest process or thread (the last field of /proc/loadavg). While
+// it stays the same no process has started, so there is nothing new to find in /proc.
+std::string newestPid() {
+    const std::string loadavg = readSmallFile("/proc/loadavg");
+    const auto blank = loadavg.find_last_of(' ');
+    if (blank == std::string::npos)
+        return {};
+    std::string pid = loadavg.substr(blank + 1);
+    while (!pid.empty() && (pid.back() == '\n' || pid.back() == ' '))
+        pid.pop_back();
+    return pid;
+}
+
+// The instance of a known process still runs: its /proc entry is there with the same inode.
+bool stillRunning(const std::string& pid, const KnownProcess& known) {
+    struct stat st {};
+    return ::stat(("/proc/" + pid).c_str(), &st) == 0 && st.st_ino == known.instance;
+}
 
 // Scans in which a new process is looked at closely, and how often every process is. The game
 // watch scans ten times a second: a process is young for three seconds, and every process is
@@ -141,6 +162,41 @@ bool IsProcessRunning(std::string_view exeName) {
     // is left to the executable link and argv[0]; only a shorter one is known to be whole.
     constexpr std::size_t commLimit = 15;
     const bool fullScan = ++memory.scans % FullScanEvery == 0;
+
+    // No process started since the last listing: only the game found before (has it ended?) and
+    // the young processes (has one renamed itself?) are looked at, without listing /proc.
+    const std::string newest = newestPid();
+    if (!fullScan && !newest.empty() && newest == memory.lastPid) {
+        bool running = false;
+        for (auto it = memory.processes.begin(); it != memory.processes.end();) {
+            KnownProcess& known = it->second;
+            const bool young = known.scans < YoungScans || !known.settled;
+            if ((known.matches || young) && !stillRunning(it->first, known)) {
+                it = memory.processes.erase(it);
+                continue;
+            }
+            if (young && !known.matches) {
+                const fs::path dir = fs::path("/proc") / it->first;
+                const ProcessStat stat = readStat(dir);
+                ++known.scans;
+                if (stat.comm != known.stat.comm || stat.started != known.stat.started || !known.settled) {
+                    known.stat = stat;
+                    if (stat.comm.size() < commLimit && equalsIgnoreCase(stat.comm, exeName)) {
+                        known.matches = true;
+                    } else if (!stat.kernelThread) {
+                        const ExecutableVerdict verdict = executableMatches(dir, exeName);
+                        known.matches = verdict.matches;
+                        known.settled = verdict.settled;
+                    }
+                }
+            }
+            running = running || known.matches;
+            ++it;
+        }
+        return running;
+    }
+    memory.lastPid = newest;
+
     std::unordered_map<std::string, KnownProcess> seen;
     bool running = false;
     DIR* proc = ::opendir("/proc");
