@@ -29,7 +29,7 @@ def cpu_seconds(pid):
 
 
 class Sandbox:
-    def __init__(self, root, display):
+    def __init__(self, root, display, portable_app=None):
         self.root = root
         self.game = os.path.join(root, "game")
         os.makedirs(os.path.join(self.game, "Bin", "Win64"), exist_ok=True)
@@ -43,6 +43,10 @@ class Sandbox:
             f.write(f"[SOFTWARE]\n{prefix}GameLocation={self.game}\n{prefix}ModLocation={self.game}/mods/\n")
         self.data_home = os.path.join(root, "data")
         self.data = os.path.join(self.data_home, "MarvessaSpantora")
+        if portable_app:  # a program that keeps its data folder next to itself: a copy of it here
+            self.data = os.path.join(root, "app")
+            os.makedirs(self.data, exist_ok=True)
+            self.app = shutil.copy(portable_app, self.data)
         self.env = dict(os.environ, DISPLAY=display, HOME=os.path.join(root, "home"),
                         XDG_CONFIG_HOME=os.path.join(root, "config"), XDG_DATA_HOME=self.data_home,
                         XDG_RUNTIME_DIR=os.path.join(root, "runtime"), WINEPREFIX=os.path.join(root, "no-wine"),
@@ -86,7 +90,7 @@ def start_figures(box, app, bare, runs):
     for _ in range(runs):
         floor.append(box.time_start(bare))
         warm.append(box.time_start(app))
-        shutil.rmtree(box.data, ignore_errors=True)
+        shutil.rmtree(os.path.join(box.data, "XMLA"), ignore_errors=True)
         first.append(box.time_start(app))
     f, w, s = statistics.median(floor), statistics.median(warm), statistics.median(first)
     print(f"bare Qt window:              {f:7.1f} ms (median of {runs})")
@@ -158,6 +162,8 @@ def main():
     p.add_argument("--runs", type=int, default=15)
     p.add_argument("--idle", type=int, default=0)
     p.add_argument("--display", default=":77")
+    p.add_argument("--portable", action="store_true",
+                   help="the program keeps its data next to itself (builds before the per-user data folder)")
     a = p.parse_args()
 
     xvfb = subprocess.Popen(["Xvfb", a.display, "-screen", "0", "1600x1000x24", "-nolisten", "tcp"],
@@ -165,13 +171,15 @@ def main():
     time.sleep(1.0)
     root = tempfile.mkdtemp(prefix="spantora-figures-")
     try:
-        box = Sandbox(root, a.display)
+        box = Sandbox(root, a.display, a.app if a.portable else None)
+        if a.portable:
+            a.app = box.app
         start_figures(box, a.app, a.bare, a.runs)
         counts = ships_per_category(os.path.join(box.data, "XMLA"))
         templates = [(row, counts.get(typ, 0)) for row, typ in
                      enumerate(("Segelschiffe", "Dampfschiffe", "Extraschiffe")) if counts.get(typ, 0)]
         click_figure(box, a.app, templates, f"{sum(c for _, c in templates)} templates, 3 rounds", 0.15, rounds=3)
-        shutil.rmtree(box.data, ignore_errors=True)
+        shutil.rmtree(os.path.join(box.data, "XMLA"), ignore_errors=True)
         subprocess.run([a.data_tool, box.data, "90"], check=True)
         click_figure(box, a.app, [(3, 90)], "90 new ships", 0.15)
         if a.idle:
