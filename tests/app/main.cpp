@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     static mstest::TempDir home;
     ::setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
     ::setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
+    ::setenv("XDG_CACHE_HOME", (home / "cache").c_str(), 1);
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     ms::gui::initResources();
