@@ -19,7 +19,6 @@
 #include "shell/SystemInfo.h"
 #include "shell/Whereabouts.h"
 #include "shell/WindowPlacement.h"
-#include "shell/WineRegistry.h"
 #include "store/SharedDocuments.h"
 
 #include <QApplication>
@@ -110,10 +109,8 @@ GameLocatorServices gameLocator(const StartupServices& services, SettingsStore& 
                                 const fs::path& programDir) {
     GameLocatorServices locator;
     locator.settings = services.settings ? services.settings : &platformSettings;
-    locator.readInstallDir =
-        services.readInstallDir ? services.readInstallDir : [](const std::string& key, bool drop) {
-            return findInstallDir(wineprefixCandidates(), key, drop);
-        };
+    // Left empty, the search reads every prefix of this machine once for both keys.
+    locator.readInstallDir = services.readInstallDir;
     locator.chooseFolder = services.chooseFolder ? services.chooseFolder : [] { return std::string(); };
     locator.programDir = withTrailingSeparator(programDir);
     locator.programVersion = ProgramVersion();
