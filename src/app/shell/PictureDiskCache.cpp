@@ -2,6 +2,7 @@
 
 #include "shell/AtomicFile.h"
 #include "shell/Error.h"
+#include "shell/Journal.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -50,7 +51,9 @@ QImage PictureDiskCache::load(const QString& key) {
 }
 
 void PictureDiskCache::store(const QString& key, const QImage& image) {
-    if (image.format() != QImage::Format_ARGB32_Premultiplied)
+    // A picture drawn while an operation's journal is open (a message window shown in the middle of
+    // it) would become part of that commit; it is kept at the next drawing instead.
+    if (image.format() != QImage::Format_ARGB32_Premultiplied || Journal::current())
         return;
     const QString path = fileFor(key);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))

@@ -1,4 +1,6 @@
 #include "shell/PictureDiskCache.h"
+#include "shell/Journal.h"
+#include "support/TempDir.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -28,6 +30,15 @@ TEST(PictureDiskCacheTest, KeptPicturesComeBackWholeAndBrokenFilesAreIgnored) {
         file.resize(file.size() - 1);
     }
     EXPECT_TRUE(PictureDiskCache::load(QStringLiteral("probe|37x21|1")).isNull());
+
+    // Nothing of an open journal's commit: a picture drawn meanwhile is not kept.
+    mstest::TempDir data;
+    {
+        ms::Journal journal(data.path());
+        PictureDiskCache::store(QStringLiteral("probe|37x21|3"), picture);
+        journal.commit();
+    }
+    EXPECT_TRUE(PictureDiskCache::load(QStringLiteral("probe|37x21|3")).isNull());
 }
 
 } // namespace
